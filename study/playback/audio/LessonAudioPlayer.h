@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+class WordPlayer;
+
 // The lesson-audio player and its seven procedures. PlayerKind 2 works in
 // seconds with a playback rate; PlayerKind 1 in whole milliseconds without.
 // With no engine at all the player is silent and every procedure is harmless.
@@ -15,6 +17,9 @@ public:
 
     // `engine` may be null (silent). The player does not own it.
     LessonAudioPlayer(AudioEngine* engine, int playerKind, QObject* parent = nullptr);
+
+    // The kind a program uses with `engine`: 2 when it exists, else 1 (silent).
+    static int kindFor(const AudioEngine* engine) { return engine ? 2 : 1; }
 
     int PlayerKind() const { return playerKind_; }
     AudioEngine* engine() const { return engine_; }
@@ -44,6 +49,8 @@ public:
 
     // Volume of the word player that VoiceSet sets alongside (70).
     static constexpr int kWordVolume = 70;
+    // The word player whose volume VoiceSet sets (PlayerKind 2); not owned.
+    void setWordPlayer(WordPlayer* wordPlayer) { wordPlayer_ = wordPlayer; }
 
 signals:
     // The engine reached the end of the file or could not open it.
@@ -53,4 +60,5 @@ private:
     AudioEngine* engine_;
     int playerKind_;
     Speed speed_ = Speed::Normal;
+    WordPlayer* wordPlayer_ = nullptr;
 };

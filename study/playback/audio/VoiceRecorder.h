@@ -36,6 +36,9 @@ public:
 
     bool deviceAvailable() const;
     bool isRecording() const { return recording_; }
+    bool isPlaying() const { return playing_; }
+    // A recording was made and written by this recorder.
+    bool hasRecording() const { return recorded_; }
     const QString& wavPath() const { return wavPath_; }
 
 public slots:
@@ -53,6 +56,7 @@ private:
     QString wavPath_;
     bool recording_ = false;
     bool playing_ = false;
+    bool recorded_ = false;
     QByteArray pcm_;
     class QTimer* pullTimer_ = nullptr;
 };

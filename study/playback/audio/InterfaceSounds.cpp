@@ -1,0 +1,34 @@
+#include "InterfaceSounds.h"
+
+#include "AudioEngine.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+InterfaceSounds::InterfaceSounds(AudioEngine* engine, QObject* parent)
+    : QObject(parent), engine_(engine) {
+    if (engine_) {
+        // A file that exists but cannot be decoded is found out only by the
+        // engine; it beeps like a missing one.
+        connect(engine_, &AudioEngine::finished, this, [this](bool failed) {
+            if (failed && last_ == Last::File) {
+                last_ = Last::Beep;
+                QApplication::beep();
+            }
+        });
+    }
+}
+
+void InterfaceSounds::play(const QString& path) {
+    const QFileInfo info(path);
+    if (!engine_ || !info.isFile() || !info.isReadable()) {
+        if (engine_) engine_->close(); // the new sound still cuts the old one off
+        last_ = Last::Beep;
+        QApplication::beep();
+        return;
+    }
+    // Opening replaces whatever was playing, so a new sound cuts off the old.
+    engine_->open(path);
+    engine_->play();
+    last_ = Last::File;
+}
