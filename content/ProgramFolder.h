@@ -21,10 +21,11 @@ public:
 
     // Empty when the book name is unsafe, so nothing is read or written.
     QString lessonTextPath(const QString& book, int number) const; // \book\<book>\<n>.dat
-    QString lessonAudioPath(const QString& book, int number,
-                            const QString& fileName = {}) const;  // \Sound\<book>\<n>.mp3 or <fileName>
-    QString bookListPath(const QString& book) const;               // \SETTING\BookList\<book>.dat
-    QString resultsPath(const QString& book) const;                // \SETTING\Results\<book>.dat
+    QString
+    lessonAudioPath(const QString& book, int number,
+                    const QString& fileName = {}) const; // \Sound\<book>\<n>.mp3 or <fileName>
+    QString bookListPath(const QString& book) const;     // \SETTING\BookList\<book>.dat
+    QString resultsPath(const QString& book) const;      // \SETTING\Results\<book>.dat
 
     QString settingsPath() const { return path("\\SETTING\\set.dat"); }
     QString launchCounterPath() const { return path("\\SETTING\\load.dat"); }
@@ -33,7 +34,9 @@ public:
     QString phraseListPath() const { return path("\\wg.dll"); }
     QString recordingPath() const { return path("\\Recorder.wav"); }
     QString bitmapPath(const QString& name) const { return path("\\bitmap\\" + name); }
-    QString interfaceSoundPath(const QString& name) const { return path("\\SETTING\\Sound\\" + name); }
+    QString interfaceSoundPath(const QString& name) const {
+        return path("\\SETTING\\Sound\\" + name);
+    }
     // \Word\<first character>\<word>.wav; empty for an unsafe word.
     QString wordAudioPath(const QString& word) const;
 

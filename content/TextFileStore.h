@@ -36,3 +36,10 @@ bool canEncode(const QString& text);
 
 // Writes bytes to a file atomically: temp file in the same folder, then rename.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Lets tests interrupt a save after the new bytes are written but before they
+// replace the old file (the hook may terminate the process).
+namespace TextFileStoreTesting {
+using Hook = void (*)(const QString& path);
+void setBeforeRenameHook(Hook hook); // nullptr removes it
+} // namespace TextFileStoreTesting

@@ -5,4 +5,6 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int px(double twips) {
     return int(twips >= 0 ? twips / kTwipsPerPixel + 0.5 : twips / kTwipsPerPixel - 0.5);
 }
-constexpr int twips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int twips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}

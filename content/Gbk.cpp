@@ -1,0 +1,174 @@
+#include "GbkCodec.h"
+#include "TextFileStore.h"
+
+#include <QChar>
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+
+namespace {
+
+const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+
+// One iconv conversion descriptor, closed on scope exit.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (ok()) iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool ok() const { return cd_ != kNoConverter; }
+    iconv_t get() const { return cd_; }
+
+private:
+    iconv_t cd_;
+};
+
+bool isHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+} // namespace
+
+namespace Gbk {
+
+QString decodeCodePage(const QByteArray& bytes, int codePage) {
+    QString out;
+    if (bytes.isEmpty()) return out;
+    if (codePage == 65001) return QString::fromUtf8(bytes);
+
+    const QByteArray name = "CP" + QByteArray::number(codePage);
+    Converter conv("UTF-16LE", name.constData());
+    if (!conv.ok()) {
+        if (codePage == 1252) return QString::fromLatin1(bytes);
+        return decodeCodePage(bytes, 1252);
+    }
+
+    out.reserve(bytes.size());
+    std::vector<char> buffer(4096);
+    char* in = const_cast<char*>(bytes.constData());
+    size_t inLeft = size_t(bytes.size());
+    while (inLeft > 0) {
+        // ASCII reads the same in every code page we accept: copy it directly.
+        if (static_cast<unsigned char>(*in) < 0x80) {
+            out.append(QChar(char16_t(static_cast<unsigned char>(*in))));
+            ++in;
+            --inLeft;
+            continue;
+        }
+        // Convert up to the next ASCII byte, so an error is found right away.
+        size_t run = 0;
+        while (run < inLeft && static_cast<unsigned char>(in[run]) >= 0x80)
+            ++run;
+        // A double-byte character may take an ASCII trail byte.
+        if (run < inLeft) ++run;
+        size_t runLeft = run;
+        while (runLeft > 0) {
+            char* outPtr = buffer.data();
+            size_t outLeft = buffer.size();
+            const size_t rc = iconv(conv.get(), &in, &runLeft, &outPtr, &outLeft);
+            const size_t produced = buffer.size() - outLeft;
+            out.append(QStringView(reinterpret_cast<const char16_t*>(buffer.data()),
+                                   qsizetype(produced / 2)));
+            if (rc == size_t(-1)) {
+                if (errno == E2BIG) continue;
+                // An invalid or truncated sequence: one replacement character for
+                // its first byte, then carry on with the next byte.
+                out.append(QChar::ReplacementCharacter);
+                ++in;
+                --runLeft;
+                iconv(conv.get(), nullptr, nullptr, nullptr, nullptr);
+            }
+        }
+        inLeft -= run;
+    }
+    return out;
+}
+
+Encoder::Encoder() : to_(iconv_open("CP936", "UTF-16LE")), back_(iconv_open("UTF-16LE", "CP936")) {}
+
+Encoder::~Encoder() {
+    if (to_ != kNoConverter) iconv_close(to_);
+    if (back_ != kNoConverter) iconv_close(back_);
+}
+
+bool Encoder::encodeChar(const char16_t* units, int len, QByteArray& out) {
+    if (len == 1 && units[0] < 0x80) {
+        out.append(char(units[0]));
+        return true;
+    }
+    if (to_ == kNoConverter || back_ == kNoConverter) return false;
+
+    char buffer[16];
+    char* in = reinterpret_cast<char*>(const_cast<char16_t*>(units));
+    size_t inLeft = size_t(len) * 2;
+    char* outPtr = buffer;
+    size_t outLeft = sizeof buffer;
+    const size_t rc = iconv(to_, &in, &inLeft, &outPtr, &outLeft);
+    bool ok = rc == 0 && inLeft == 0;
+    const size_t written = sizeof buffer - outLeft;
+    if (ok) {
+        char16_t check[8];
+        char* backIn = buffer;
+        size_t backInLeft = written;
+        char* backOut = reinterpret_cast<char*>(check);
+        size_t backOutLeft = sizeof check;
+        const size_t brc = iconv(back_, &backIn, &backInLeft, &backOut, &backOutLeft);
+        const size_t got = (sizeof check - backOutLeft) / 2;
+        ok = brc != size_t(-1) && backInLeft == 0 && got == size_t(len) &&
+             std::equal(check, check + got, units);
+    }
+    if (!ok) {
+        iconv(to_, nullptr, nullptr, nullptr, nullptr);
+        iconv(back_, nullptr, nullptr, nullptr, nullptr);
+        return false;
+    }
+    out.append(buffer, qsizetype(written));
+    return true;
+}
+
+QString decode(const QByteArray& bytes) {
+    return decodeCodePage(bytes, 936);
+}
+
+QByteArray encode(const QString& text, bool* unencodable) {
+    if (unencodable) *unencodable = false;
+    QByteArray out;
+    if (text.isEmpty()) return out;
+    out.reserve(text.size() * 2);
+    Encoder encoder;
+    const char16_t* units = reinterpret_cast<const char16_t*>(text.utf16());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n;) {
+        int len = 1;
+        if (isHighSurrogate(units[i]) && i + 1 < n && isLowSurrogate(units[i + 1])) len = 2;
+        if (!encoder.encodeChar(units + i, len, out)) {
+            out.append('?');
+            if (unencodable) *unencodable = true;
+        }
+        i += len;
+    }
+    return out;
+}
+
+bool canEncode(QChar c) {
+    if (c.isSurrogate()) return false;
+    bool lost = false;
+    encode(QString(c), &lost);
+    return !lost;
+}
+
+bool canEncode(const QString& text) {
+    bool lost = false;
+    encode(text, &lost);
+    return !lost;
+}
+
+} // namespace Gbk
