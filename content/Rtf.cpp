@@ -267,7 +267,7 @@ private:
                 ++pos_;
                 ++digits;
             }
-            if (consumeSkippedChar() || digits == 0) return;
+            if (consumeSkippedChar() || digits < 2) return;
             if (group().fontTable) return;
             emitByte(static_cast<unsigned char>(value));
             return;
