@@ -10,6 +10,9 @@ void Notifier::inform(const QString& title, const QString& text) {
     if (!box_) {
         box_ = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok);
         box_->setAttribute(Qt::WA_DeleteOnClose);
+        // A message box is application-modal unless told otherwise, which
+        // would lock the companion's menu while the notice is open.
+        box_->setWindowModality(Qt::NonModal);
         // Above the always-on-top companion, or it would hide behind it.
         box_->setWindowFlag(Qt::WindowStaysOnTopHint);
     }

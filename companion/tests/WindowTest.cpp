@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -226,4 +227,18 @@ TEST_F(WindowTest, F9WithTheEnglishHiddenRevealsItAndTheLastSentenceSaysDone) {
     EXPECT_TRUE(h->notifier.shown[0].endsWith(QStringLiteral("|已完成！")));
     h->player().PrevSentence();
     EXPECT_FALSE(view().EnglishLine()->isVisible()); // hidden again on presentation
+}
+
+TEST(CompanionNotifier, NoticesNeitherBlockTheWindowNorPileUp) {
+    Notifier n;
+    n.inform(QStringLiteral("提示"), "first");
+    n.inform(QStringLiteral("提示"), "second");
+    QList<QMessageBox*> boxes;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) boxes << b;
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0]->text(), "second");
+    EXPECT_EQ(boxes[0]->windowModality(), Qt::NonModal);
+    EXPECT_FALSE(QApplication::activeModalWidget());
+    boxes[0]->close();
 }
