@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <vector>
 
 namespace {
 
@@ -39,44 +38,59 @@ bool isLowSurrogate(char16_t c) {
 
 namespace Gbk {
 
-QString decodeCodePage(const QByteArray& bytes, int codePage) {
-    QString out;
-    if (bytes.isEmpty()) return out;
-    if (codePage == 65001) return QString::fromUtf8(bytes);
-
+Decoder::Decoder(int codePage) : codePage_(codePage), cd_(kNoConverter) {
+    if (codePage == 65001) return;
     const QByteArray name = "CP" + QByteArray::number(codePage);
-    Converter conv("UTF-16LE", name.constData());
-    if (!conv.ok()) {
-        if (codePage == 1252) return QString::fromLatin1(bytes);
-        return decodeCodePage(bytes, 1252);
+    cd_ = iconv_open("UTF-16LE", name.constData());
+    if (cd_ == kNoConverter && codePage != 1252) fallback_ = new Decoder(1252);
+}
+
+Decoder::~Decoder() {
+    if (cd_ != kNoConverter) iconv_close(cd_);
+    delete fallback_;
+}
+
+void Decoder::decodeAppend(const char* bytes, qsizetype size, QString& out) {
+    if (size <= 0) return;
+    if (codePage_ == 65001) {
+        out.append(QString::fromUtf8(bytes, size));
+        return;
+    }
+    if (fallback_) {
+        fallback_->decodeAppend(bytes, size, out);
+        return;
+    }
+    if (cd_ == kNoConverter) {
+        out.append(QString::fromLatin1(bytes, size));
+        return;
     }
 
-    out.reserve(bytes.size());
-    std::vector<char> buffer(4096);
-    char* in = const_cast<char*>(bytes.constData());
-    size_t inLeft = size_t(bytes.size());
+    char16_t buffer[512];
+    char* in = const_cast<char*>(bytes);
+    size_t inLeft = size_t(size);
     while (inLeft > 0) {
         // ASCII reads the same in every code page we accept: copy it directly.
         if (static_cast<unsigned char>(*in) < 0x80) {
-            out.append(QChar(char16_t(static_cast<unsigned char>(*in))));
-            ++in;
-            --inLeft;
+            size_t run = 1;
+            while (run < inLeft && static_cast<unsigned char>(in[run]) < 0x80)
+                ++run;
+            out.append(QLatin1StringView(in, qsizetype(run)));
+            in += run;
+            inLeft -= run;
             continue;
         }
-        // Convert up to the next ASCII byte, so an error is found right away.
+        // Convert up to the next ASCII byte, so an error is found right away. A
+        // double-byte character may take an ASCII trail byte.
         size_t run = 0;
         while (run < inLeft && static_cast<unsigned char>(in[run]) >= 0x80)
             ++run;
-        // A double-byte character may take an ASCII trail byte.
         if (run < inLeft) ++run;
         size_t runLeft = run;
         while (runLeft > 0) {
-            char* outPtr = buffer.data();
-            size_t outLeft = buffer.size();
-            const size_t rc = iconv(conv.get(), &in, &runLeft, &outPtr, &outLeft);
-            const size_t produced = buffer.size() - outLeft;
-            out.append(QStringView(reinterpret_cast<const char16_t*>(buffer.data()),
-                                   qsizetype(produced / 2)));
+            char* outPtr = reinterpret_cast<char*>(buffer);
+            size_t outLeft = sizeof buffer;
+            const size_t rc = iconv(cd_, &in, &runLeft, &outPtr, &outLeft);
+            out.append(QStringView(buffer, qsizetype((sizeof buffer - outLeft) / 2)));
             if (rc == size_t(-1)) {
                 if (errno == E2BIG) continue;
                 // An invalid or truncated sequence: one replacement character for
@@ -84,11 +98,18 @@ QString decodeCodePage(const QByteArray& bytes, int codePage) {
                 out.append(QChar::ReplacementCharacter);
                 ++in;
                 --runLeft;
-                iconv(conv.get(), nullptr, nullptr, nullptr, nullptr);
+                iconv(cd_, nullptr, nullptr, nullptr, nullptr);
             }
         }
         inLeft -= run;
     }
+}
+
+QString decodeCodePage(const QByteArray& bytes, int codePage) {
+    QString out;
+    if (bytes.isEmpty()) return out;
+    out.reserve(bytes.size());
+    Decoder(codePage).decodeAppend(bytes.constData(), bytes.size(), out);
     return out;
 }
 

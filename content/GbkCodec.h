@@ -13,6 +13,23 @@ namespace Gbk {
 // pages read as 1252. Invalid sequences become U+FFFD.
 QString decodeCodePage(const QByteArray& bytes, int codePage);
 
+// Decodes bytes of one code page, keeping its iconv descriptor open across
+// calls (the RTF reader decodes many short runs).
+class Decoder {
+public:
+    explicit Decoder(int codePage);
+    ~Decoder();
+    Decoder(const Decoder&) = delete;
+    Decoder& operator=(const Decoder&) = delete;
+
+    void decodeAppend(const char* bytes, qsizetype size, QString& out);
+
+private:
+    int codePage_;
+    iconv_t cd_;
+    Decoder* fallback_ = nullptr; // 1252 (or Latin-1) when the code page is unknown
+};
+
 // Encodes one character at a time, keeping its two iconv descriptors open.
 class Encoder {
 public:

@@ -5,10 +5,13 @@
 #include "TextFileStore.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
 
 #include <limits>
 #include <vector>
@@ -37,55 +40,155 @@ bool isLowSurrogate(char16_t c) {
 
 // ---------------------------------------------------------------- reading
 
-// Destinations whose content is never document text.
-const QSet<QByteArray>& skippedDestinations() {
-    static const QSet<QByteArray> names = {
-        "colortbl",     "stylesheet",
-        "info",         "pict",
-        "object",       "objdata",
-        "header",       "headerl",
-        "headerr",      "headerf",
-        "footer",       "footerl",
-        "footerr",      "footerf",
-        "footnote",     "fldinst",
-        "themedata",    "colorschememapping",
-        "latentstyles", "datastore",
-        "listtable",    "listoverridetable",
-        "rsidtbl",      "generator",
-        "xmlnstbl",     "pgdsctbl",
-        "bkmkstart",    "bkmkend",
-        "nonshppict",   "template",
-        "revtbl",       "filetbl",
-        "userprops",    "docvar",
-        "xe",           "tc",
-        "txe",          "rxe",
-        "ftnsep",       "ftnsepc",
-        "ftncn",        "aftnsep",
-        "aftnsepc",     "aftncn",
-        "annotation",   "atnid",
-        "atnauthor",    "atrfstart",
-        "atrfend",      "private",
-        "mmathPr",      "wgrffmtfilter",
-        "shpinst",      "sp",
-        "sn",           "sv",
-        "title",        "subject",
-        "author",       "operator",
-        "keywords",     "comment",
-        "doccomm",      "company",
-        "creatim",      "revtim",
-        "printim",      "buptim",
-        "falt",         "panose",
-        "blipuid",      "upr",
-        "fchars",       "lchars",
-        "pn",           "listpicture",
-        "shpgrp",       "do",
-        "mhtmltag",     "htmltag",
-        "xform",        "formfield",
-        "datafield",    "background",
-        "passwordhash", "protusertbl",
-        "ud",
-    };
-    return names;
+// The control words the reader acts on. Every destination listed as Skip
+// holds no document text.
+enum class Word {
+    Other,
+    Skip,
+    Bin,
+    U,
+    Uc,
+    AnsiCpg,
+    Deff,
+    FontTable,
+    F,
+    FCharset,
+    Plain,
+    Par,
+    Line,
+    Tab,
+    EmDash,
+    EnDash,
+    EmSpace,
+    EnSpace,
+    QmSpace,
+    Bullet,
+    LQuote,
+    RQuote,
+    LDblQuote,
+    RDblQuote,
+};
+
+Word wordOf(std::string_view name) {
+    static const std::unordered_map<std::string_view, Word> words = [] {
+        std::unordered_map<std::string_view, Word> w = {
+            {"bin", Word::Bin},
+            {"u", Word::U},
+            {"uc", Word::Uc},
+            {"ansicpg", Word::AnsiCpg},
+            {"deff", Word::Deff},
+            {"fonttbl", Word::FontTable},
+            {"f", Word::F},
+            {"fcharset", Word::FCharset},
+            {"plain", Word::Plain},
+            {"par", Word::Par},
+            {"line", Word::Line},
+            {"row", Word::Line},
+            {"tab", Word::Tab},
+            {"cell", Word::Tab},
+            {"emdash", Word::EmDash},
+            {"endash", Word::EnDash},
+            {"emspace", Word::EmSpace},
+            {"enspace", Word::EnSpace},
+            {"qmspace", Word::QmSpace},
+            {"bullet", Word::Bullet},
+            {"lquote", Word::LQuote},
+            {"rquote", Word::RQuote},
+            {"ldblquote", Word::LDblQuote},
+            {"rdblquote", Word::RDblQuote},
+        };
+        for (const char* skipped : {"colortbl",
+                                    "stylesheet",
+                                    "info",
+                                    "pict",
+                                    "object",
+                                    "objdata",
+                                    "header",
+                                    "headerl",
+                                    "headerr",
+                                    "headerf",
+                                    "footer",
+                                    "footerl",
+                                    "footerr",
+                                    "footerf",
+                                    "footnote",
+                                    "fldinst",
+                                    "themedata",
+                                    "colorschememapping",
+                                    "latentstyles",
+                                    "datastore",
+                                    "listtable",
+                                    "listoverridetable",
+                                    "rsidtbl",
+                                    "generator",
+                                    "xmlnstbl",
+                                    "pgdsctbl",
+                                    "bkmkstart",
+                                    "bkmkend",
+                                    "nonshppict",
+                                    "template",
+                                    "revtbl",
+                                    "filetbl",
+                                    "userprops",
+                                    "docvar",
+                                    "xe",
+                                    "tc",
+                                    "txe",
+                                    "rxe",
+                                    "ftnsep",
+                                    "ftnsepc",
+                                    "ftncn",
+                                    "aftnsep",
+                                    "aftnsepc",
+                                    "aftncn",
+                                    "annotation",
+                                    "atnid",
+                                    "atnauthor",
+                                    "atrfstart",
+                                    "atrfend",
+                                    "private",
+                                    "mmathPr",
+                                    "wgrffmtfilter",
+                                    "shpinst",
+                                    "sp",
+                                    "sn",
+                                    "sv",
+                                    "title",
+                                    "subject",
+                                    "author",
+                                    "operator",
+                                    "keywords",
+                                    "comment",
+                                    "doccomm",
+                                    "company",
+                                    "creatim",
+                                    "revtim",
+                                    "printim",
+                                    "buptim",
+                                    "falt",
+                                    "panose",
+                                    "blipuid",
+                                    "upr",
+                                    "fchars",
+                                    "lchars",
+                                    "pn",
+                                    "listpicture",
+                                    "shpgrp",
+                                    "do",
+                                    "mhtmltag",
+                                    "htmltag",
+                                    "xform",
+                                    "formfield",
+                                    "datafield",
+                                    "background",
+                                    "passwordhash",
+                                    "protusertbl",
+                                    "ud"})
+            w.emplace(skipped, Word::Skip);
+        return w;
+    }();
+    const auto it = words.find(name);
+    return it == words.end() ? Word::Other : it->second;
 }
 
 // Code page of an RTF font character set (\fcharsetN); 0 when the document's own.
@@ -189,11 +292,16 @@ private:
 
     int currentCodePage() {
         const int font = group().font;
+        if (cacheValid_ && font == cachedFont_) return cachedCodePage_;
+        int cp = codePage_;
         if (font >= 0) {
             const auto it = fontCodePages_.constFind(font);
-            if (it != fontCodePages_.constEnd() && it.value() != 0) return it.value();
+            if (it != fontCodePages_.constEnd() && it.value() != 0) cp = it.value();
         }
-        return codePage_;
+        cachedFont_ = font;
+        cachedCodePage_ = cp;
+        cacheValid_ = true;
+        return cp;
     }
 
     void emitByte(unsigned char byte) {
@@ -212,7 +320,9 @@ private:
 
     void flush() {
         if (pending_.isEmpty()) return;
-        out_.append(Gbk::decodeCodePage(pending_, pendingCodePage_));
+        auto& decoder = decoders_[pendingCodePage_];
+        if (!decoder) decoder = std::make_unique<Gbk::Decoder>(pendingCodePage_);
+        decoder->decodeAppend(pending_.constData(), pending_.size(), out_);
         pending_.clear();
     }
 
@@ -238,7 +348,7 @@ private:
         const qsizetype start = pos_;
         while (pos_ < n && isLetter(in_[pos_]))
             ++pos_;
-        const QByteArray word = in_.mid(start, pos_ - start);
+        const std::string_view word(in_.constData() + start, size_t(pos_ - start));
         bool hasParam = false;
         long long param = 0;
         bool negative = false;
@@ -307,17 +417,19 @@ private:
         lastParEnd_ = out_.size();
     }
 
-    void controlWord(const QByteArray& word, bool hasParam, int param) {
-        if (word == "bin") {
+    void controlWord(std::string_view name, bool hasParam, int param) {
+        const Word word = wordOf(name);
+        switch (word) {
+        case Word::Bin: {
             // Raw binary data follows: never read it as text or as braces.
             const qsizetype len = hasParam && param > 0 ? qsizetype(param) : 0;
             pos_ = std::min(in_.size(), pos_ + len);
             consumeSkippedChar();
             return;
         }
-        if (word == "u") {
+        case Word::U:
             if (consumeSkippedChar()) return;
-            if (!skipping() && !group().fontTable) {
+            if (!skipping()) {
                 char16_t unit = 0xFFFD;
                 if (param >= -32768 && param < 0)
                     unit = char16_t(param + 65536);
@@ -328,70 +440,87 @@ private:
             }
             skipChars_ = group().uc;
             return;
-        }
-        if (word == "uc") {
+        case Word::Uc:
             group().uc = std::clamp(param, 0, 16);
             return;
-        }
-        if (word == "ansicpg") {
+        case Word::AnsiCpg:
             if (param > 0) codePage_ = param;
+            cacheValid_ = false;
             return;
-        }
-        if (word == "deff") {
+        case Word::Deff:
             defaultFont_ = param;
             if (groups_.size() <= 1) group().font = param;
             return;
-        }
-        if (word == "fonttbl") {
+        case Word::FontTable:
             group().fontTable = true;
             group().skip = true;
             return;
+        default:
+            break;
         }
         if (group().fontTable) {
             // Only the character sets matter in the font table; font names are skipped.
-            if (word == "f")
+            if (word == Word::F) {
                 tableFont_ = param;
-            else if (word == "fcharset")
+            } else if (word == Word::FCharset) {
                 fontCodePages_.insert(tableFont_, codePageOfCharset(param));
+                cacheValid_ = false;
+            }
             return;
         }
-        if (skippedDestinations().contains(word)) {
+        if (word == Word::Skip) {
             group().skip = true;
             return;
         }
         if (consumeSkippedChar()) return;
-        if (word == "f") {
-            flush();
+        switch (word) {
+        case Word::F:
             group().font = param;
-        } else if (word == "plain") {
-            flush();
+            return;
+        case Word::Plain:
             group().font = defaultFont_;
-        } else if (word == "par") {
+            return;
+        case Word::Par:
             paragraph();
-        } else if (word == "line" || word == "row") {
+            return;
+        case Word::Line:
             emitText(u"\r\n");
-        } else if (word == "tab" || word == "cell") {
+            return;
+        case Word::Tab:
             emitText(u"\t");
-        } else if (word == "emdash") {
+            return;
+        case Word::EmDash:
             emitText(u"\u2014");
-        } else if (word == "endash") {
+            return;
+        case Word::EnDash:
             emitText(u"\u2013");
-        } else if (word == "emspace") {
+            return;
+        case Word::EmSpace:
             emitText(u"\u2003");
-        } else if (word == "enspace") {
+            return;
+        case Word::EnSpace:
             emitText(u"\u2002");
-        } else if (word == "qmspace") {
+            return;
+        case Word::QmSpace:
             emitText(u"\u2005");
-        } else if (word == "bullet") {
+            return;
+        case Word::Bullet:
             emitText(u"\u2022");
-        } else if (word == "lquote") {
+            return;
+        case Word::LQuote:
             emitText(u"\u2018");
-        } else if (word == "rquote") {
+            return;
+        case Word::RQuote:
             emitText(u"\u2019");
-        } else if (word == "ldblquote") {
+            return;
+        case Word::LDblQuote:
             emitText(u"\u201C");
-        } else if (word == "rdblquote") {
+            return;
+        case Word::RDblQuote:
             emitText(u"\u201D");
+            return;
+        default:
+            return;
         }
     }
 
@@ -405,6 +534,10 @@ private:
     int defaultFont_ = -1;
     int tableFont_ = -1;
     QHash<int, int> fontCodePages_;
+    bool cacheValid_ = false;
+    int cachedFont_ = 0;
+    int cachedCodePage_ = 0;
+    std::map<int, std::unique_ptr<Gbk::Decoder>> decoders_;
     int skipChars_ = 0;
     qsizetype lastParStart_ = -1;
     qsizetype lastParEnd_ = -1;
