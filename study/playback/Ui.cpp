@@ -9,38 +9,66 @@ QString arrayName(const QString& base, int index) {
     return base + '_' + QString::number(index);
 }
 
+// Pixels cannot hold every twips value (15 twips per pixel), so the twips
+// a part was given are kept beside the pixel geometry and read back while the
+// pixels still match them.
+namespace {
+const char* const kTwips = "twipsGeometry";
+
+QRect twipsRect(const QWidget* w) {
+    const QRect stored = w->property(kTwips).toRect();
+    const QRect g = w->geometry();
+    QRect r(twips(g.x()), twips(g.y()), twips(g.width()), twips(g.height()));
+    if (!w->property(kTwips).isValid()) return r;
+    if (px(stored.x()) == g.x()) r.moveLeft(stored.x());
+    if (px(stored.y()) == g.y()) r.moveTop(stored.y());
+    if (std::max(0, px(stored.width())) == g.width()) r.setWidth(stored.width());
+    if (std::max(0, px(stored.height())) == g.height()) r.setHeight(stored.height());
+    return r;
+}
+
+void setTwips(QWidget* w, const QRect& r) {
+    w->setProperty(kTwips, r);
+    w->setGeometry(px(r.x()), px(r.y()), std::max(0, px(r.width())), std::max(0, px(r.height())));
+}
+} // namespace
+
 void place(QWidget* w, int l, int t, int wd, int ht) {
-    w->setGeometry(px(l), px(t), std::max(0, px(wd)), std::max(0, px(ht)));
+    setTwips(w, QRect(l, t, wd, ht));
 }
 void move(QWidget* w, int l, int t) {
-    w->move(px(l), px(t));
+    QRect r = twipsRect(w);
+    r.moveTo(l, t);
+    setTwips(w, r);
 }
 void resize(QWidget* w, int wd, int ht) {
-    w->resize(std::max(0, px(wd)), std::max(0, px(ht)));
+    QRect r = twipsRect(w);
+    r.setSize(QSize(wd, ht));
+    setTwips(w, r);
 }
 void setLeft(QWidget* w, int l) {
-    w->move(px(l), w->y());
+    move(w, l, top(w));
 }
 void setTop(QWidget* w, int t) {
-    w->move(w->x(), px(t));
+    move(w, left(w), t);
 }
 void setWidth(QWidget* w, int wd) {
-    w->resize(std::max(0, px(wd)), w->height());
+    resize(w, wd, height(w));
 }
 void setHeight(QWidget* w, int ht) {
-    w->resize(w->width(), std::max(0, px(ht)));
+    resize(w, width(w), ht);
 }
 int left(const QWidget* w) {
-    return twips(w->x());
+    return twipsRect(w).x();
 }
 int top(const QWidget* w) {
-    return twips(w->y());
+    return twipsRect(w).y();
 }
 int width(const QWidget* w) {
-    return twips(w->width());
+    return twipsRect(w).width();
 }
 int height(const QWidget* w) {
-    return twips(w->height());
+    return twipsRect(w).height();
 }
 
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, int l, int t, int wd,
