@@ -1,0 +1,89 @@
+#include "BookResultsPanel.h"
+
+#include "MessagePresenter.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWidget>
+
+BookResultsPanel::BookResultsPanel(QWidget* picture8, ProgramFolder folder,
+                                   MessagePresenter* presenter, QObject* parent)
+    : QObject(parent), picture8_(picture8), presenter_(presenter), keeper_(std::move(folder)) {
+    auto* layout = new QVBoxLayout(picture8_);
+    auto* top = new QHBoxLayout;
+    auto* title = new QLabel(QStringLiteral("本册听写成绩"), picture8_);
+    title->setObjectName(QStringLiteral("ResultsTitle"));
+    command17_3_ = new QPushButton(QStringLiteral("×"), picture8_);
+    command17_3_->setObjectName(QStringLiteral("Command17_3"));
+    command17_3_->setFlat(true);
+    top->addWidget(title);
+    top->addStretch();
+    top->addWidget(command17_3_);
+    layout->addLayout(top);
+
+    list2_ = new QListWidget(picture8_);
+    list2_->setObjectName(QStringLiteral("List2"));
+    layout->addWidget(list2_);
+    auto* legend =
+        new QLabel(QStringLiteral("带☆号的为未过关课程，带★号的为已过关课程。"), picture8_);
+    legend->setObjectName(QStringLiteral("ResultsLegend"));
+    legend->setWordWrap(true);
+    layout->addWidget(legend);
+
+    auto* buttons = new QHBoxLayout;
+    command26_ = new QPushButton(QStringLiteral("清除"), picture8_);
+    command26_->setObjectName(QStringLiteral("Command26"));
+    command27_ = new QPushButton(QStringLiteral("关闭"), picture8_);
+    command27_->setObjectName(QStringLiteral("Command27"));
+    buttons->addStretch();
+    buttons->addWidget(command26_);
+    buttons->addWidget(command27_);
+    layout->addLayout(buttons);
+
+    connect(command26_, &QPushButton::clicked, this, &BookResultsPanel::Command26_Click);
+    connect(command27_, &QPushButton::clicked, this, &BookResultsPanel::Command27_Click);
+    connect(command17_3_, &QPushButton::clicked, this, &BookResultsPanel::Command17_3_Click);
+    picture8_->hide();
+}
+
+void BookResultsPanel::setBook(const QString& bookName, const QString& resultsText) {
+    keeper_.setBook(bookName, resultsText);
+}
+
+void BookResultsPanel::MarkLessonPassed(const QString& lessonTitle) {
+    keeper_.markPassed(lessonTitle);
+    ShowBookResults();
+    save();
+}
+
+void BookResultsPanel::ShowBookResults() {
+    list2_->clear();
+    list2_->addItems(keeper_.entries());
+    picture8_->show();
+    picture8_->raise();
+    emit focusTypingBoxRequested();
+}
+
+void BookResultsPanel::Command26_Click() {
+    keeper_.clearResults();
+    ShowBookResults();
+    save();
+}
+
+void BookResultsPanel::Command27_Click() {
+    picture8_->hide();
+    emit focusTypingBoxRequested();
+}
+
+void BookResultsPanel::Command17_3_Click() {
+    Command27_Click();
+}
+
+void BookResultsPanel::save() {
+    if (keeper_.save() == ResultsKeeper::SaveOutcome::Failed && presenter_)
+        presenter_->showMessage(QString(), kResultsSaveFailedMessage,
+                                MessagePresenter::Icon::Information);
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "DictationCheck.h"
+#include "ProgramFolder.h"
+
+#include <QObject>
+#include <QString>
+
+class BookResultsPanel;
+class DictationProgress;
+class InterfaceSounds;
+class MessagePresenter;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// The window's controls the dictation works with. Text2 is a QLineEdit,
+// QPlainTextEdit or QTextEdit. The frames may be null: their controls are
+// then created hidden.
+struct DictationWidgets {
+    QWidget* text2 = nullptr;  // the typing box
+    QLabel* label1 = nullptr;  // the sentence (its caption is the sentence checked)
+    QLabel* label39 = nullptr; // the sentence's letter mask
+    QWidget* frame11 =
+        nullptr; // buttons: Command22 复读, Command23 提示, Command24 首句, Command25 重做
+    QWidget* frame12 = nullptr; // counters: Label27 提示, Label28 错误, Label29 复读, Label30 score
+    QWidget* frame13 = nullptr; // pass mark: "过关分数：" Combo5 "分" and Command29
+};
+
+// The dictation test and the spelling check of sentence study: Enter in
+// Text2 compares the letters of the entry with the sentence, selects the
+// first wrong letter, scores hints, wrong checks and replays against the
+// pass mark, and moves on once the learner has closed the result message.
+class DictationController : public QObject {
+    Q_OBJECT
+public:
+    // progress and results are the dictation's own parts; sounds and the
+    // presenter may be null. None is owned.
+    DictationController(const DictationWidgets& widgets, ProgramFolder folder,
+                        InterfaceSounds* sounds, MessagePresenter* presenter,
+                        DictationProgress* progress, BookResultsPanel* results,
+                        QObject* parent = nullptr);
+    ~DictationController() override;
+
+    // The counters as their labels show them.
+    DictationCounters counters() const;
+    QString passMark() const;
+    QComboBox* passMarkBox() const { return combo5_; }
+    QPushButton* button(int commandNumber) const; // 22 .. 25
+    int studyMode() const { return studyMode_; }
+    bool hasNextSentence() const { return hasNext_; }
+
+public slots:
+    // StudyMode: 1 sentence study, 8 dictation; other modes only check.
+    void setStudyMode(int studyMode);
+    // Mirrors the next-sentence button: false exactly on the lesson's last sentence.
+    void setHasNextSentence(bool enabled);
+    // The lesson list's current entry, the title starred when the lesson is passed.
+    void setLessonTitle(const QString& title);
+    // Every presented sentence: counters 0, 0, 0, 100; Text2 emptied and focused.
+    void sentencePresented();
+
+    // A character typed into Text2 (13 is Enter).
+    void Text2_KeyPress(int keyAscii);
+    void CheckTyping();
+    void Command22_Click(); // replay (F7)
+    void Command23_Click(); // hint (F8)
+    void Command25_Click(); // redo (F12)
+
+    // The pass mark restored from the settings file; the rule applies to it.
+    void setPassMarkText(const QString& text);
+    void Combo5_Change(const QString& text);
+    void Combo5_Click();
+
+signals:
+    void playSentenceRequested(); // PlaySentence
+    void nextSentenceRequested(); // NextSentence
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void writeCounters(const DictationCounters& c);
+    void focusTyping();
+    QString typedText() const;
+    void clearTyped();
+    void selectTyped(int start, int length);
+    void playSound(const QString& name);
+    void showResult(const QString& text);
+
+    DictationWidgets w_;
+    ProgramFolder folder_;
+    InterfaceSounds* sounds_;
+    MessagePresenter* presenter_;
+    DictationProgress* progress_;
+    BookResultsPanel* results_;
+    QWidget* holder_ = nullptr; // parent of the controls of missing frames
+    QPushButton* command22_;
+    QPushButton* command23_;
+    QPushButton* command24_;
+    QPushButton* command25_;
+    QLabel* label27_;
+    QLabel* label28_;
+    QLabel* label29_;
+    QLabel* label30_;
+    QComboBox* combo5_;
+    QPushButton* command29_;
+    int studyMode_ = 1;
+    bool hasNext_ = true;
+    QString lessonTitle_;
+};
