@@ -12,10 +12,30 @@
 BookResultsPanel::BookResultsPanel(QWidget* picture8, ProgramFolder folder,
                                    MessagePresenter* presenter, QObject* parent)
     : QObject(parent), picture8_(picture8), presenter_(presenter), keeper_(std::move(folder)) {
+    // The panel's controls are the window's when it has them; otherwise
+    // the panel is built here.
+    list2_ = picture8_->findChild<QListWidget*>(QStringLiteral("List2"));
+    if (list2_) {
+        command26_ = picture8_->findChild<QPushButton*>(QStringLiteral("Command26"));
+        command27_ = picture8_->findChild<QPushButton*>(QStringLiteral("Command27"));
+        command17_3_ = picture8_->findChild<QPushButton*>(QStringLiteral("Command17_3"));
+    } else {
+        build();
+    }
+    if (command26_)
+        connect(command26_, &QPushButton::clicked, this, &BookResultsPanel::Command26_Click);
+    if (command27_)
+        connect(command27_, &QPushButton::clicked, this, &BookResultsPanel::Command27_Click);
+    if (command17_3_)
+        connect(command17_3_, &QPushButton::clicked, this, &BookResultsPanel::Command17_3_Click);
+    picture8_->hide();
+}
+
+void BookResultsPanel::build() {
     auto* layout = new QVBoxLayout(picture8_);
     auto* top = new QHBoxLayout;
     auto* title = new QLabel(QStringLiteral("本册听写成绩"), picture8_);
-    title->setObjectName(QStringLiteral("ResultsTitle"));
+    title->setObjectName(QStringLiteral("Label45"));
     command17_3_ = new QPushButton(QStringLiteral("×"), picture8_);
     command17_3_->setObjectName(QStringLiteral("Command17_3"));
     command17_3_->setFlat(true);
@@ -29,7 +49,7 @@ BookResultsPanel::BookResultsPanel(QWidget* picture8, ProgramFolder folder,
     layout->addWidget(list2_);
     auto* legend =
         new QLabel(QStringLiteral("带☆号的为未过关课程，带★号的为已过关课程。"), picture8_);
-    legend->setObjectName(QStringLiteral("ResultsLegend"));
+    legend->setObjectName(QStringLiteral("Label46"));
     legend->setWordWrap(true);
     layout->addWidget(legend);
 
@@ -42,11 +62,6 @@ BookResultsPanel::BookResultsPanel(QWidget* picture8, ProgramFolder folder,
     buttons->addWidget(command26_);
     buttons->addWidget(command27_);
     layout->addLayout(buttons);
-
-    connect(command26_, &QPushButton::clicked, this, &BookResultsPanel::Command26_Click);
-    connect(command27_, &QPushButton::clicked, this, &BookResultsPanel::Command27_Click);
-    connect(command17_3_, &QPushButton::clicked, this, &BookResultsPanel::Command17_3_Click);
-    picture8_->hide();
 }
 
 void BookResultsPanel::setBook(const QString& bookName, const QString& resultsText) {

@@ -43,12 +43,13 @@ signals:
 
 private:
     void save();
+    void build();
 
     QWidget* picture8_;
     MessagePresenter* presenter_;
     ResultsKeeper keeper_;
-    QListWidget* list2_;
-    QPushButton* command26_;
-    QPushButton* command27_;
-    QPushButton* command17_3_;
+    QListWidget* list2_ = nullptr;
+    QPushButton* command26_ = nullptr;
+    QPushButton* command27_ = nullptr;
+    QPushButton* command17_3_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "DictationProgress.h"
 #include "InterfaceSounds.h"
 #include "MessagePresenter.h"
+#include "WidgetAdoption.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -44,53 +45,82 @@ DictationController::DictationController(const DictationWidgets& widgets, Progra
         return new QWidget(holder_);
     };
 
+    // Controls the window already holds are used as they are; missing ones
+    // are made here and lined up in their frame.
+    auto row = [](QWidget* frame) {
+        auto* layout = qobject_cast<QHBoxLayout*>(frame->layout());
+        if (!layout && !frame->layout()) {
+            layout = new QHBoxLayout(frame);
+            layout->setContentsMargins(0, 0, 0, 0);
+        }
+        return layout;
+    };
+    auto addMade = [&](QWidget* frame, QWidget* w, bool made) {
+        if (!made) return;
+        if (QHBoxLayout* layout = row(frame)) layout->addWidget(w);
+    };
+
     QWidget* buttons = frameOr(w_.frame11);
-    auto* buttonRow = new QHBoxLayout(buttons);
-    buttonRow->setContentsMargins(0, 0, 0, 0);
-    command22_ = makeButton(QStringLiteral("复读(&R)"), QStringLiteral("Command22"), buttons);
-    command23_ = makeButton(QStringLiteral("提示(&H)"), QStringLiteral("Command23"), buttons);
-    command24_ = makeButton(QStringLiteral("首句(&F)"), QStringLiteral("Command24"), buttons);
-    command25_ = makeButton(QStringLiteral("重做(&N)"), QStringLiteral("Command25"), buttons);
-    for (QPushButton* b : {command22_, command23_, command24_, command25_})
-        buttonRow->addWidget(b);
+    auto button = [&](const QString& name, const QString& caption) {
+        bool made = false;
+        auto* b = adoptOrMake<QPushButton>(
+            buttons, name, [&](QWidget* p) { return makeButton(caption, name, p); }, &made);
+        addMade(buttons, b, made);
+        return b;
+    };
+    command22_ = button(QStringLiteral("Command22"), QStringLiteral("复读(&R)"));
+    command23_ = button(QStringLiteral("Command23"), QStringLiteral("提示(&H)"));
+    command25_ = button(QStringLiteral("Command25"), QStringLiteral("重做(&N)"));
+    command24_ = button(QStringLiteral("Command24"), QStringLiteral("首句(&F)"));
+    command28_ = button(QStringLiteral("Command28"), QStringLiteral("成绩(&G)"));
     connect(command22_, &QPushButton::clicked, this, &DictationController::Command22_Click);
     connect(command23_, &QPushButton::clicked, this, &DictationController::Command23_Click);
     connect(command25_, &QPushButton::clicked, this, &DictationController::Command25_Click);
     if (progress_)
         connect(command24_, &QPushButton::clicked, progress_, &DictationProgress::Command24_Click);
+    if (results_)
+        connect(command28_, &QPushButton::clicked, results_, &BookResultsPanel::ShowBookResults);
 
     QWidget* counters = frameOr(w_.frame12);
-    auto* counterRow = new QHBoxLayout(counters);
-    counterRow->setContentsMargins(0, 0, 0, 0);
-    label27_ = makeLabel(QStringLiteral("0"), QStringLiteral("Label27"), counters);
-    label28_ = makeLabel(QStringLiteral("0"), QStringLiteral("Label28"), counters);
-    label29_ = makeLabel(QStringLiteral("0"), QStringLiteral("Label29"), counters);
-    label30_ = makeLabel(QStringLiteral("100"), QStringLiteral("Label30"), counters);
-    label30_->hide();
-    const std::pair<const char16_t*, QLabel*> shown[] = {
-        {u"提示：", label27_}, {u"错误：", label28_}, {u"复读：", label29_}};
-    for (const auto& [caption, label] : shown) {
-        counterRow->addWidget(new QLabel(QString::fromUtf16(caption), counters));
-        counterRow->addWidget(label);
-    }
-    counterRow->addStretch();
+    auto counter = [&](const QString& name, const QString& caption, const QString& value) {
+        bool made = false;
+        auto* l = adoptOrMake<QLabel>(
+            counters, name, [&](QWidget* p) { return makeLabel(value, name, p); }, &made);
+        if (made && !caption.isEmpty())
+            addMade(counters, makeLabel(caption, name + QStringLiteral("Caption"), counters), true);
+        addMade(counters, l, made);
+        return l;
+    };
+    label27_ = counter(QStringLiteral("Label27"), QStringLiteral("提示："), QStringLiteral("0"));
+    label28_ = counter(QStringLiteral("Label28"), QStringLiteral("错误："), QStringLiteral("0"));
+    label29_ = counter(QStringLiteral("Label29"), QStringLiteral("复读："), QStringLiteral("0"));
+    label30_ = counter(QStringLiteral("Label30"), QString(), QStringLiteral("100"));
+    label30_->hide(); // the score has no place of its own; the messages show it
 
     QWidget* passMark = frameOr(w_.frame13);
-    auto* passRow = new QHBoxLayout(passMark);
-    passRow->setContentsMargins(0, 0, 0, 0);
-    combo5_ = new QComboBox(passMark);
-    combo5_->setObjectName(QStringLiteral("Combo5"));
-    combo5_->setEditable(true);
-    combo5_->setInsertPolicy(QComboBox::NoInsert);
-    combo5_->addItems({"60", "70", "80", "90", "100"});
-    command29_ = makeButton(QStringLiteral("▼"), QStringLiteral("Command29"), passMark);
-    passRow->addWidget(new QLabel(QStringLiteral("过关分数："), passMark));
-    passRow->addWidget(combo5_);
-    passRow->addWidget(new QLabel(QStringLiteral("分"), passMark));
-    passRow->addWidget(command29_);
+    bool madeCombo = false;
+    combo5_ = adoptOrMake<QComboBox>(
+        passMark, QStringLiteral("Combo5"),
+        [](QWidget* p) {
+            auto* c = new QComboBox(p);
+            c->setEditable(true);
+            c->setInsertPolicy(QComboBox::NoInsert);
+            c->addItems({"60", "70", "80", "90", "100"});
+            return c;
+        },
+        &madeCombo);
+    if (madeCombo) {
+        addMade(passMark,
+                makeLabel(QStringLiteral("过关分数："), QStringLiteral("Label42"), passMark), true);
+        addMade(passMark, combo5_, true);
+        addMade(passMark, makeLabel(QStringLiteral("分"), QStringLiteral("Label43"), passMark),
+                true);
+        auto* command29 = makeButton(QStringLiteral("▼"), QStringLiteral("Command29"), passMark);
+        addMade(passMark, command29, true);
+        connect(command29, &QPushButton::clicked, combo5_, &QComboBox::showPopup);
+    }
     connect(combo5_, &QComboBox::editTextChanged, this, &DictationController::Combo5_Change);
     connect(combo5_, &QComboBox::activated, this, &DictationController::Combo5_Click);
-    connect(command29_, &QPushButton::clicked, combo5_, &QComboBox::showPopup);
 
     if (w_.text2) w_.text2->installEventFilter(this);
 }
@@ -109,6 +139,8 @@ QPushButton* DictationController::button(int commandNumber) const {
         return command24_;
     case 25:
         return command25_;
+    case 28:
+        return command28_;
     default:
         return nullptr;
     }

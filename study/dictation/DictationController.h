@@ -47,7 +47,7 @@ public:
     DictationCounters counters() const;
     QString passMark() const;
     QComboBox* passMarkBox() const { return combo5_; }
-    QPushButton* button(int commandNumber) const; // 22 .. 25
+    QPushButton* button(int commandNumber) const; // 22 .. 25, 28
     int studyMode() const { return studyMode_; }
     bool hasNextSentence() const { return hasNext_; }
 
@@ -100,12 +100,12 @@ private:
     QPushButton* command23_;
     QPushButton* command24_;
     QPushButton* command25_;
+    QPushButton* command28_;
     QLabel* label27_;
     QLabel* label28_;
     QLabel* label29_;
     QLabel* label30_;
     QComboBox* combo5_;
-    QPushButton* command29_;
     int studyMode_ = 1;
     bool hasNext_ = true;
     QString lessonTitle_;

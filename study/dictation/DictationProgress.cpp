@@ -2,6 +2,7 @@
 
 #include "Numbers.h"
 #include "Twips.h"
+#include "WidgetAdoption.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -26,24 +27,39 @@ void fill(QWidget* w, const QColor& c) {
 DictationProgress::DictationProgress(QWidget* frame21, QObject* parent) : QObject(parent) {
     QWidget* frame = frame21;
     if (!frame) frame = holder_ = new QWidget;
-    caption_ =
-        makeLabel(QStringLiteral("听写进度："), QStringLiteral("DictationProgressCaption"), frame);
-    caption_->move(0, 0);
-    label33_ = makeLabel(QStringLiteral("0"), QStringLiteral("Label33"), frame);
-    label33_->move(caption_->x() + caption_->width(), 0);
-    slash_ = makeLabel(QStringLiteral("/"), QStringLiteral("Label7_36"), frame);
-    label34_ = makeLabel(QStringLiteral("0"), QStringLiteral("Label34"), frame);
-    label32_ = makeLabel(QStringLiteral("0"), QStringLiteral("Label32"), frame);
+    // The window's own controls are used when the frame holds them.
+    bool made = false;
+    label33_ = adoptOrMake<QLabel>(
+        frame, QStringLiteral("Label33"),
+        [](QWidget* p) { return makeLabel(QStringLiteral("0"), QStringLiteral("Label33"), p); },
+        &made);
+    if (made) {
+        auto* caption = makeLabel(QStringLiteral("听写进度："), QStringLiteral("Label35"), frame);
+        caption->move(0, 0);
+        label33_->move(caption->x() + caption->width(), 0);
+    }
+    auto label = [&](const char* name, const char* text) {
+        return adoptOrMake<QLabel>(frame, QLatin1String(name), [&](QWidget* p) {
+            return makeLabel(QLatin1String(text), QLatin1String(name), p);
+        });
+    };
+    slash_ = label("Label7_36", "/");
+    label34_ = label("Label34", "0");
+    label32_ = label("Label32", "0");
     label32_->hide();
 
-    picture9_ = new QWidget(frame);
-    picture9_->setObjectName(QStringLiteral("Picture9"));
-    fill(picture9_, Qt::white);
-    picture9_->setGeometry(0, caption_->height() + 4, px(kBarFrameWidthTwips), px(195));
-    picture10_ = new QWidget(picture9_);
-    picture10_->setObjectName(QStringLiteral("Picture10"));
-    fill(picture10_, QColor(0, 0, 192));
-    picture10_->setGeometry(-px(kBarWidthTwips), 0, px(kBarWidthTwips), picture9_->height());
+    picture9_ = adoptOrMake<QWidget>(frame, QStringLiteral("Picture9"), [&](QWidget* p) {
+        auto* w = new QWidget(p);
+        fill(w, Qt::white);
+        w->setGeometry(0, label33_->y() + label33_->height() + 4, px(kBarFrameWidthTwips), px(195));
+        return w;
+    });
+    picture10_ = adoptOrMake<QWidget>(picture9_, QStringLiteral("Picture10"), [&](QWidget* p) {
+        auto* w = new QWidget(p);
+        fill(w, QColor(0, 0, 192));
+        w->setGeometry(-px(kBarWidthTwips), 0, px(kBarWidthTwips), p->height());
+        return w;
+    });
     redraw();
 }
 
@@ -91,6 +107,6 @@ void DictationProgress::redraw() {
     const double ratio =
         sentenceCount_ > 0 ? leadingNumber(label33_->text()) / double(sentenceCount_) : 0.0;
     label32_->setText(plainDecimal(ratio));
-    const int left = int(twips(picture9_->width()) * ratio) - kBarWidthTwips;
+    const int left = int(twips(picture9_->width()) * ratio) - twips(picture10_->width());
     picture10_->move(px(left), 0);
 }

@@ -47,7 +47,6 @@ private:
     void redraw();
 
     QWidget* holder_ = nullptr; // owned when no frame was given
-    QLabel* caption_;
     QLabel* label33_;
     QLabel* slash_;
     QLabel* label34_;

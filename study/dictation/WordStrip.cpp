@@ -40,6 +40,9 @@ void place(QWidget* w, const TwipsBox& b) {
 
 WordStrip::WordStrip(QWidget* picture12, QWidget* picture14, QWidget* picture13, QObject* parent)
     : QObject(parent), picture12_(picture12), picture14_(picture14), picture13_(picture13) {
+    // The word labels take clicks; a panel passing mouse events through
+    // would hide them from the pointer.
+    picture12_->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     QLabel* templ = makeWordLabel(QStringLiteral("w"), 0);
     templ->move(px(kTemplateLeftTwips), px(kTemplateTopTwips));
     templ->hide();

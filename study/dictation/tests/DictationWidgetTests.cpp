@@ -464,3 +464,67 @@ TEST(Export, Command35WritesTheLesson) {
     EXPECT_EQ(TextFileStore::Load(dir.path() + "/3.txt").value_or(""),
               QStringLiteral("One.*一。\r\nTwo.*二。\r\nThree.*三。\r\n"));
 }
+
+TEST(Dictation, UsesTheWindowsOwnControls) {
+    QTemporaryDir dir;
+    QWidget window;
+    auto* text2 = new QPlainTextEdit(&window);
+    auto* label1 = new QLabel("Yes.", &window);
+    auto* frame11 = new QWidget(&window);
+    auto* frame12 = new QWidget(&window);
+    auto* frame13 = new QWidget(&window);
+    auto* frame21 = new QWidget(&window);
+    auto* picture8 = new QWidget(&window);
+    for (const char* name : {"Command22", "Command23", "Command25", "Command24", "Command28"})
+        (new QPushButton(name, frame11))->setObjectName(name);
+    for (const char* name : {"Label27", "Label28", "Label29", "Label30"})
+        (new QLabel("0", frame12))->setObjectName(name);
+    auto* combo = new QComboBox(frame13);
+    combo->setObjectName("Combo5");
+    combo->setEditable(true);
+    combo->addItems({"60", "70", "80", "90", "100"});
+    for (const char* name : {"Label33", "Label7_36", "Label34", "Label32"})
+        (new QLabel("0", frame21))->setObjectName(name);
+    auto* picture9 = new QWidget(frame21);
+    picture9->setObjectName("Picture9");
+    picture9->resize(110, 12);
+    auto* picture10 = new QWidget(picture9);
+    picture10->setObjectName("Picture10");
+    picture10->setGeometry(-179, 0, 179, 12);
+    auto* list2 = new QListWidget(picture8);
+    list2->setObjectName("List2");
+    for (const char* name : {"Command26", "Command27", "Command17_3"})
+        (new QPushButton(name, picture8))->setObjectName(name);
+
+    AnsweringPresenter presenter;
+    DictationProgress progress(frame21);
+    BookResultsPanel results(picture8, ProgramFolder(dir.path()), &presenter);
+    DictationController c({text2, label1, nullptr, frame11, frame12, frame13},
+                          ProgramFolder(dir.path()), nullptr, &presenter, &progress, &results);
+    EXPECT_EQ(frame11->findChildren<QPushButton*>().size(), 5);
+    EXPECT_EQ(frame12->findChildren<QLabel*>().size(), 4);
+    EXPECT_EQ(frame13->findChildren<QComboBox*>().size(), 1);
+    EXPECT_EQ(c.passMarkBox(), combo);
+    EXPECT_EQ(results.list(), list2);
+    EXPECT_EQ(progress.bar(), picture10);
+
+    results.setBook("Book", "^" + hollow + "L^");
+    c.setLessonTitle("L");
+    c.setStudyMode(8);
+    c.setHasNextSentence(false);
+    progress.setSentenceCount(1);
+    c.sentencePresented();
+    text2->setPlainText("yes");
+    c.Text2_KeyPress(13);
+    EXPECT_EQ(frame12->findChild<QLabel*>("Label30")->text(), "100");
+    EXPECT_EQ(list2->count(), 1);
+    EXPECT_EQ(list2->item(0)->text(), star + "L");
+    EXPECT_EQ(progress.doneLabel(), frame21->findChild<QLabel*>("Label33"));
+    EXPECT_EQ(progress.doneLabel()->text(), "1");
+    EXPECT_EQ(picture10->x() + picture10->width(), picture9->width());
+    picture8->hide();
+    QTest::mouseClick(c.button(28), Qt::LeftButton);
+    EXPECT_FALSE(picture8->isHidden());
+    QTest::mouseClick(frame11->findChild<QPushButton*>("Command24"), Qt::LeftButton);
+    EXPECT_EQ(progress.doneLabel()->text(), "0");
+}
