@@ -35,7 +35,8 @@ QByteArray encodeWav(const Samples& samples, int sampleRate) {
     appendLe16(out, 16);
     out.append("data");
     appendLe32(out, dataBytes);
-    for (int16_t s : samples) appendLe16(out, quint16(s));
+    for (int16_t s : samples)
+        appendLe16(out, quint16(s));
     return out;
 }
 
@@ -60,8 +61,8 @@ QByteArray encodeMp3(const Samples& samples, int sampleRate, int kbps) {
     for (size_t pos = 0; pos < samples.size(); pos += chunk) {
         const size_t n = std::min(chunk, samples.size() - pos);
         std::copy_n(samples.begin() + std::ptrdiff_t(pos), n, pcm.begin());
-        const int written = lame_encode_buffer(gf, pcm.data(), nullptr, int(n), buffer.data(),
-                                               int(buffer.size()));
+        const int written =
+            lame_encode_buffer(gf, pcm.data(), nullptr, int(n), buffer.data(), int(buffer.size()));
         if (written < 0) return {};
         out.append(reinterpret_cast<const char*>(buffer.data()), written);
     }

@@ -32,9 +32,11 @@ int runBuild(const QStringList& args) {
     }
     const ParsedSource parsed = parseCourseSource(file.readAll());
     if (!parsed.ok()) {
-        for (const SourceError& e : parsed.errors) print(stderr, e.text(sourceName));
-        print(stderr, QStringLiteral("coursekit build: the source has %1 error(s); nothing was written")
-                          .arg(parsed.errors.size()));
+        for (const SourceError& e : parsed.errors)
+            print(stderr, e.text(sourceName));
+        print(stderr,
+              QStringLiteral("coursekit build: the source has %1 error(s); nothing was written")
+                  .arg(parsed.errors.size()));
         return 1;
     }
 
@@ -43,9 +45,11 @@ int runBuild(const QStringList& args) {
     QList<SourceError> errors;
     QList<SourceError> warnings;
     const bool prepared = builder.prepare(parsed.course, &errors, &warnings);
-    for (const SourceError& w : warnings) print(stderr, w.text(sourceName) + QStringLiteral(" (warning)"));
+    for (const SourceError& w : warnings)
+        print(stderr, w.text(sourceName) + QStringLiteral(" (warning)"));
     if (!prepared) {
-        for (const SourceError& e : errors) print(stderr, e.text(sourceName));
+        for (const SourceError& e : errors)
+            print(stderr, e.text(sourceName));
         print(stderr, QStringLiteral("coursekit build: nothing was written"));
         return 1;
     }

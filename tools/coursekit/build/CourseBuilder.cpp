@@ -19,7 +19,8 @@ const QString kLineBreak = QStringLiteral("\r\n");
 
 bool useVoice(const SpeechSettings& speech, QList<SourceError>* errors) {
     if (Speech::instance().use(speech.voice, speech.rate)) return true;
-    errors->append({speech.voiceLine, QStringLiteral("espeak-ng has no voice \"%1\"").arg(speech.voice)});
+    errors->append(
+        {speech.voiceLine, QStringLiteral("espeak-ng has no voice \"%1\"").arg(speech.voice)});
     return false;
 }
 
@@ -51,9 +52,10 @@ bool CourseBuilder::prepare(const CourseSource& course, QList<SourceError>* erro
         errors->append({0, QStringLiteral("espeak-ng could not be started")});
         return false;
     }
-    const bool ok = prepareLessons(course, errors) &&
-                    prepareDictionary(course, errors, warnings) && prepareInterface(errors);
-    for (const File& f : files_) stats_.bytes += f.bytes.size();
+    const bool ok = prepareLessons(course, errors) && prepareDictionary(course, errors, warnings) &&
+                    prepareInterface(errors);
+    for (const File& f : files_)
+        stats_.bytes += f.bytes.size();
     return ok && errors->isEmpty();
 }
 
@@ -69,7 +71,8 @@ bool CourseBuilder::prepareLessons(const CourseSource& course, QList<SourceError
             for (const SourceSentence& s : lesson.sentences) {
                 utterances.push_back(speech.speak(s.english));
                 if (findSpeech(utterances.back(), speech.sampleRate()).empty())
-                    errors->append({s.line, QStringLiteral("espeak-ng gave no speech for this sentence")});
+                    errors->append(
+                        {s.line, QStringLiteral("espeak-ng gave no speech for this sentence")});
             }
             if (!errors->isEmpty()) continue;
             const LessonAudio audio =
@@ -130,9 +133,11 @@ bool CourseBuilder::prepareDictionary(const CourseSource& course, QList<SourceEr
         for (const SourceLesson& lesson : book.lessons)
             for (const SourceSentence& s : lesson.sentences)
                 for (const QString& word : clickableWords(s.english, phrases)) {
-                    if (reported.contains(word) || !lookUpWord(dictionary, word).isEmpty()) continue;
+                    if (reported.contains(word) || !lookUpWord(dictionary, word).isEmpty())
+                        continue;
                     reported.insert(word);
-                    warnings->append({s.line, QStringLiteral("\"%1\" is not in the dictionary").arg(word)});
+                    warnings->append(
+                        {s.line, QStringLiteral("\"%1\" is not in the dictionary").arg(word)});
                 }
     return errors->isEmpty();
 }
@@ -143,7 +148,8 @@ bool CourseBuilder::prepareInterface(QList<SourceError>* errors) {
         errors->append({0, QStringLiteral("the pictures could not be drawn (no JPEG writer)")});
         return false;
     }
-    for (const ArtFile& f : pictures) addBinary(folder_.bitmapPath(f.name), f.bytes);
+    for (const ArtFile& f : pictures)
+        addBinary(folder_.bitmapPath(f.name), f.bytes);
     for (const ArtFile& f : synthesiseInterfaceSounds())
         addBinary(folder_.interfaceSoundPath(f.name), f.bytes);
     return true;

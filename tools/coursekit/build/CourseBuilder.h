@@ -36,9 +36,9 @@ public:
     const BuildStats& stats() const { return stats_; }
 
     struct File {
-        QString path;       // absolute
-        QByteArray bytes;   // what ends up on disk
-        QString storeText;  // for text files: the text given to the store
+        QString path;      // absolute
+        QByteArray bytes;  // what ends up on disk
+        QString storeText; // for text files: the text given to the store
         bool isStoreText = false;
     };
     const QList<File>& files() const { return files_; }

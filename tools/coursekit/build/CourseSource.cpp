@@ -19,7 +19,8 @@ enum class Section { None, Lesson, Dictionary };
 
 QString describe(char32_t c) {
     return QStringLiteral("\"%1\" (U+%2)")
-        .arg(QString::fromUcs4(&c, 1), QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
+        .arg(QString::fromUcs4(&c, 1),
+             QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
 }
 
 // Everything the source gives ends up in GBK files, so each character must
@@ -106,10 +107,14 @@ private:
         }
         const QString key = m.captured(1);
         const QString value = m.captured(2).trimmed();
-        if (key == u"book") startBook(value);
-        else if (key == u"lesson") startLesson(value);
-        else if (key == u"dictionary") startDictionary(value);
-        else setting(key, value);
+        if (key == u"book")
+            startBook(value);
+        else if (key == u"lesson")
+            startLesson(value);
+        else if (key == u"dictionary")
+            startDictionary(value);
+        else
+            setting(key, value);
     }
 
     void setting(const QString& key, const QString& value) {
@@ -155,7 +160,8 @@ private:
         section_ = Section::None;
         if (!haveBook_) return error(QStringLiteral("a lesson must follow a \"book:\" line"));
         if (title.isEmpty()) return error(QStringLiteral("the lesson has no title"));
-        if (const QString bad = forbiddenMark(title, QStringLiteral("^"), QStringLiteral("a title"));
+        if (const QString bad =
+                forbiddenMark(title, QStringLiteral("^"), QStringLiteral("a title"));
             !bad.isEmpty())
             return error(bad);
         if (const QString bad = unstorableCharacter(title); !bad.isEmpty()) return error(bad);
@@ -179,8 +185,10 @@ private:
 
     void content(const QString& line) {
         switch (section_) {
-        case Section::Lesson: return sentence(line);
-        case Section::Dictionary: return entry(line);
+        case Section::Lesson:
+            return sentence(line);
+        case Section::Dictionary:
+            return entry(line);
         case Section::None:
             return error(QStringLiteral("text outside a lesson or the dictionary (a line such as "
                                         "\"lesson: title\" or \"dictionary:\" must come first)"));
@@ -202,7 +210,8 @@ private:
         if (!hasLetterOrDigit(s.english))
             return error(QStringLiteral("the English sentence has nothing to speak"));
         for (const QString& f : {s.english, s.chinese, s.note}) {
-            if (const QString bad = forbiddenMark(f, QStringLiteral("*#"), QStringLiteral("a sentence"));
+            if (const QString bad =
+                    forbiddenMark(f, QStringLiteral("*#"), QStringLiteral("a sentence"));
                 !bad.isEmpty())
                 return error(bad);
             if (const QString bad = unstorableCharacter(f); !bad.isEmpty()) return error(bad);
@@ -224,7 +233,8 @@ private:
                                         "a-z, or two such words (a phrase)")
                              .arg(e.headword));
         if (e.meaning.isEmpty()) return error(QStringLiteral("the meaning is empty"));
-        if (const QString bad = forbiddenMark(e.meaning, QStringLiteral("$"), QStringLiteral("a meaning"));
+        if (const QString bad =
+                forbiddenMark(e.meaning, QStringLiteral("$"), QStringLiteral("a meaning"));
             !bad.isEmpty())
             return error(bad);
         if (const QString bad = unstorableCharacter(e.meaning); !bad.isEmpty()) return error(bad);
@@ -251,7 +261,8 @@ private:
         if (!haveBook_) return;
         haveBook_ = false;
         if (book_.lessons.isEmpty() && !hasErrorAfter(book_.line))
-            return error(QStringLiteral("the book \"%1\" has no lesson").arg(book_.name), book_.line);
+            return error(QStringLiteral("the book \"%1\" has no lesson").arg(book_.name),
+                         book_.line);
         result_.course.books.append(book_);
     }
 
@@ -274,4 +285,6 @@ private:
 
 } // namespace
 
-ParsedSource parseCourseSource(const QByteArray& utf8) { return Parser().run(utf8); }
+ParsedSource parseCourseSource(const QByteArray& utf8) {
+    return Parser().run(utf8);
+}

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <numeric>
 
-int millisecondGrid(int sampleRate) { return sampleRate / std::gcd(sampleRate, 1000); }
+int millisecondGrid(int sampleRate) {
+    return sampleRate / std::gcd(sampleRate, 1000);
+}
 
 namespace {
 size_t gridSamples(long long ms, int sampleRate, bool roundUp) {
@@ -45,7 +47,8 @@ LessonAudio layOutLesson(const std::vector<Samples>& utterances, int sampleRate,
             fade(out.samples, start + length - fadeLength, fadeLength, false);
         }
         const size_t end = out.samples.size();
-        out.times.append({(long long)start * 1000 / sampleRate, (long long)end * 1000 / sampleRate});
+        out.times.append(
+            {(long long)start * 1000 / sampleRate, (long long)end * 1000 / sampleRate});
         if (u + 1 < utterances.size()) out.samples.resize(end + gap, 0);
     }
     out.samples.resize(out.samples.size() + gridSamples(tailMs, sampleRate, true), 0);
@@ -57,7 +60,8 @@ QString secondsText(long long ms) {
     const long long fraction = ms % 1000;
     if (fraction != 0) {
         QString digits = QString::number(fraction).rightJustified(3, u'0');
-        while (digits.endsWith(u'0')) digits.chop(1);
+        while (digits.endsWith(u'0'))
+            digits.chop(1);
         text += u'.' + digits;
     }
     return text;

@@ -4,19 +4,23 @@
 
 #include <QHash>
 #include <QRegularExpression>
-#include <QStringList>
 #include <QSet>
+#include <QStringList>
 
 namespace {
 
-bool isStress(QChar c) { return c == u'ˈ' || c == u'ˌ'; }
+bool isStress(QChar c) {
+    return c == u'ˈ' || c == u'ˌ';
+}
 
 bool isVowel(QChar c) {
     static const QString vowels = QStringLiteral("aeiouyɑɒɔəɛɜɪʊʌæɐᵻɚɝɘɵœøɨʉː");
     return vowels.contains(c);
 }
 
-bool isBoundary(QChar c) { return c.isSpace() || c == u'-'; }
+bool isBoundary(QChar c) {
+    return c.isSpace() || c == u'-';
+}
 
 bool isOnset(const QString& cluster) {
     static const QSet<QString> clusters = {
@@ -76,16 +80,36 @@ QString stressAtSyllableStart(const QString& ipa) {
 
 QString storablePhonetics(const QString& ipa) {
     static const QHash<QChar, QString> map = {
-        {u'ˈ', QStringLiteral("'")}, {u'ˌ', QStringLiteral(",")}, {u'ː', QStringLiteral(":")},
-        {u'ə', QStringLiteral("э")}, {u'ɐ', QStringLiteral("э")}, {u'ɚ', QStringLiteral("эr")},
-        {u'ɜ', QStringLiteral("з")}, {u'ɝ', QStringLiteral("зr")}, {u'ɪ', QStringLiteral("Ι")},
-        {u'ᵻ', QStringLiteral("Ι")}, {u'ʊ', QStringLiteral("υ")}, {u'ʌ', QStringLiteral("∧")},
-        {u'æ', QStringLiteral("ae")}, {u'ɒ', QStringLiteral("ο")}, {u'ɔ', QStringLiteral("ο")},
-        {u'ɛ', QStringLiteral("ε")}, {u'ʃ', QStringLiteral("∫")}, {u'ʒ', QStringLiteral("з")},
-        {u'ŋ', QStringLiteral("η")}, {u'ð', QStringLiteral("δ")}, {u'ɹ', QStringLiteral("r")},
-        {u'ɾ', QStringLiteral("t")}, {u'ɡ', QStringLiteral("g")}, {u'ɬ', QStringLiteral("l")},
-        {u'ɫ', QStringLiteral("l")}, {u'ʔ', QString()},           {u'ʲ', QString()},
-        {u'ʰ', QString()},           {QChar(0x0329), QString()},  {QChar(0x032F), QString()},
+        {u'ˈ', QStringLiteral("'")},
+        {u'ˌ', QStringLiteral(",")},
+        {u'ː', QStringLiteral(":")},
+        {u'ə', QStringLiteral("э")},
+        {u'ɐ', QStringLiteral("э")},
+        {u'ɚ', QStringLiteral("эr")},
+        {u'ɜ', QStringLiteral("з")},
+        {u'ɝ', QStringLiteral("зr")},
+        {u'ɪ', QStringLiteral("Ι")},
+        {u'ᵻ', QStringLiteral("Ι")},
+        {u'ʊ', QStringLiteral("υ")},
+        {u'ʌ', QStringLiteral("∧")},
+        {u'æ', QStringLiteral("ae")},
+        {u'ɒ', QStringLiteral("ο")},
+        {u'ɔ', QStringLiteral("ο")},
+        {u'ɛ', QStringLiteral("ε")},
+        {u'ʃ', QStringLiteral("∫")},
+        {u'ʒ', QStringLiteral("з")},
+        {u'ŋ', QStringLiteral("η")},
+        {u'ð', QStringLiteral("δ")},
+        {u'ɹ', QStringLiteral("r")},
+        {u'ɾ', QStringLiteral("t")},
+        {u'ɡ', QStringLiteral("g")},
+        {u'ɬ', QStringLiteral("l")},
+        {u'ɫ', QStringLiteral("l")},
+        {u'ʔ', QString()},
+        {u'ʲ', QString()},
+        {u'ʰ', QString()},
+        {QChar(0x0329), QString()},
+        {QChar(0x032F), QString()},
     };
     const QString moved = stressAtSyllableStart(withoutMonosyllableStress(ipa));
     QString out;
@@ -93,7 +117,8 @@ QString storablePhonetics(const QString& ipa) {
         const QChar c = moved[i];
         // "ɚɹ" (en-us "around") is one r sound, not two.
         qsizetype next = i + 1;
-        while (next < moved.size() && isStress(moved[next])) ++next;
+        while (next < moved.size() && isStress(moved[next]))
+            ++next;
         if (c == u'ɚ' && next < moved.size() && moved[next] == u'ɹ') {
             out += QStringLiteral("э");
         } else if (const auto it = map.constFind(c); it != map.constEnd()) {

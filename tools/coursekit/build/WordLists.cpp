@@ -5,13 +5,16 @@
 #include <algorithm>
 
 namespace {
-bool isLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool isLetter(QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
 
 QList<SourceEntry> sorted(QList<SourceEntry> entries) {
-    std::stable_sort(entries.begin(), entries.end(), [](const SourceEntry& a, const SourceEntry& b) {
-        const int c = QString::compare(a.headword, b.headword, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a.headword < b.headword;
-    });
+    std::stable_sort(
+        entries.begin(), entries.end(), [](const SourceEntry& a, const SourceEntry& b) {
+            const int c = QString::compare(a.headword, b.headword, Qt::CaseInsensitive);
+            return c != 0 ? c < 0 : a.headword < b.headword;
+        });
     return entries;
 }
 
@@ -49,7 +52,8 @@ QStringList clickableWords(const QString& english, const QString& phraseList) {
     while (start < english.size()) {
         const bool letter = isLetter(english[start]);
         qsizetype end = start + 1;
-        while (end < english.size() && isLetter(english[end]) == letter) ++end;
+        while (end < english.size() && isLetter(english[end]) == letter)
+            ++end;
         labels.append({english.mid(start, end - start)});
         start = end;
     }

@@ -73,11 +73,14 @@ double rms(const std::vector<int16_t>& s, double from, double to, int rate) {
     const size_t b = std::min(s.size(), size_t(to * rate));
     if (b <= a) return 0;
     double sum = 0;
-    for (size_t i = a; i < b; ++i) sum += double(s[i]) * s[i];
+    for (size_t i = a; i < b; ++i)
+        sum += double(s[i]) * s[i];
     return std::sqrt(sum / double(b - a));
 }
 
-bool haveFfmpeg() { return !QStandardPaths::findExecutable("ffmpeg").isEmpty(); }
+bool haveFfmpeg() {
+    return !QStandardPaths::findExecutable("ffmpeg").isEmpty();
+}
 
 class CourseBuildTest : public ::testing::Test {
 protected:
@@ -150,9 +153,8 @@ TEST_F(CourseBuildTest, RebuildGivesIdenticalBytes) {
     auto run = [](const QString& target) {
         QProcess p;
         p.start(COURSEKIT_PATH, {"build", kSmall, target});
-        return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit
-                   ? p.exitCode()
-                   : -1;
+        return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode()
+                                                                                   : -1;
     };
     ASSERT_EQ(run(folder()), 0);
     const Snapshot first = snapshot(folder());
@@ -213,7 +215,8 @@ TEST(Mp3Encoding, DecodedSamplesLineUpWithTheInput) {
     if (!haveFfmpeg()) GTEST_SKIP() << "ffmpeg is not installed";
     const int rate = 22050;
     Samples input(size_t(rate), 0); // one second, a click train from sample 5000
-    for (size_t i = 5000; i < 7000; ++i) input[i] = int16_t(std::sin(double(i) * 0.3) * 12000);
+    for (size_t i = 5000; i < 7000; ++i)
+        input[i] = int16_t(std::sin(double(i) * 0.3) * 12000);
     QTemporaryDir dir;
     const QString path = dir.filePath("x.mp3");
     QFile f(path);
@@ -224,6 +227,7 @@ TEST(Mp3Encoding, DecodedSamplesLineUpWithTheInput) {
     // The encoder delay and padding are trimmed: same length, same onset.
     ASSERT_EQ(out.size(), input.size());
     size_t onset = 0;
-    while (onset < out.size() && std::abs(out[onset]) < 2000) ++onset;
+    while (onset < out.size() && std::abs(out[onset]) < 2000)
+        ++onset;
     EXPECT_NEAR(double(onset), 5000.0, 3.0);
 }

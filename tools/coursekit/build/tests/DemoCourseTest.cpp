@@ -18,7 +18,8 @@ CourseSource demo() {
 QList<SourceSentence> allSentences(const CourseSource& c) {
     QList<SourceSentence> out;
     for (const SourceBook& b : c.books)
-        for (const SourceLesson& l : b.lessons) out += l.sentences;
+        for (const SourceLesson& l : b.lessons)
+            out += l.sentences;
     return out;
 }
 } // namespace
@@ -26,16 +27,20 @@ QList<SourceSentence> allSentences(const CourseSource& c) {
 TEST(DemoCourse, HoldsTheThreeStudyBooksWithFullLessons) {
     const CourseSource c = demo();
     QStringList names;
-    for (const SourceBook& b : c.books) names.append(b.name);
+    for (const SourceBook& b : c.books)
+        names.append(b.name);
     EXPECT_EQ(names, studyBooks());
     int oneSentenceLessons = 0;
     for (const SourceBook& b : c.books) {
         int full = 0;
         for (const SourceLesson& l : b.lessons) {
             const auto n = l.sentences.size();
-            if (n == 1) ++oneSentenceLessons;
-            else if (n >= 8 && n <= 15) ++full;
-            else ADD_FAILURE() << l.title.toStdString() << " has " << n << " sentences";
+            if (n == 1)
+                ++oneSentenceLessons;
+            else if (n >= 8 && n <= 15)
+                ++full;
+            else
+                ADD_FAILURE() << l.title.toStdString() << " has " << n << " sentences";
         }
         EXPECT_GE(full, 4) << b.name.toStdString();
     }

@@ -39,8 +39,7 @@ TEST(CourseSource, ReadsBooksLessonsSentencesAndEntries) {
 }
 
 TEST(CourseSource, AcceptsByteOrderMarkAndCrLf) {
-    const QByteArray text = QByteArray("\xEF\xBB\xBF") +
-                            QByteArray(kGood).replace("\n", "\r\n");
+    const QByteArray text = QByteArray("\xEF\xBB\xBF") + QByteArray(kGood).replace("\n", "\r\n");
     EXPECT_TRUE(parseCourseSource(text).ok());
 }
 
@@ -68,7 +67,8 @@ TEST_P(CourseSourceErrors, AreRefusedWithLineAndReason) {
 const BadSource kBadSources[] = {
     {"MissingBar", "book: b\nlesson: t\nHello 你好\n", 3, "missing \"|\""},
     {"TooManyBars", "book: b\nlesson: t\nA | 甲 | 注 | 多\n", 3, "too many"},
-    {"DuplicateTitle", "book: b\nlesson: t\nA | 甲\nlesson: t\nB | 乙\n", 4, "already used on line 2"},
+    {"DuplicateTitle", "book: b\nlesson: t\nA | 甲\nlesson: t\nB | 乙\n", 4,
+     "already used on line 2"},
     {"NotInGbk", "book: b\nlesson: t\nCafé ☕ | 咖啡\n", 3, "cannot be stored in GBK"},
     {"StarInSentence", "book: b\nlesson: t\nA * B | 甲\n", 3, "\"*\""},
     {"HashInNote", "book: b\nlesson: t\nA | 甲 | #1\n", 3, "\"#\""},
@@ -78,15 +78,18 @@ const BadSource kBadSources[] = {
     {"LessonBeforeBook", "lesson: t\nA | 甲\n", 1, "must follow"},
     {"TextOutside", "book: b\nHello | 你好\n", 2, "outside"},
     {"UnsafeBook", "book: ../x\nlesson: t\nA | 甲\n", 1, "cannot name a folder"},
-    {"DuplicateBook", "book: b\nlesson: t\nA | 甲\nbook: b\nlesson: t\nA | 甲\n", 4, "already given"},
+    {"DuplicateBook", "book: b\nlesson: t\nA | 甲\nbook: b\nlesson: t\nA | 甲\n", 4,
+     "already given"},
     {"BadRate", "rate: fast\nbook: b\nlesson: t\nA | 甲\n", 1, "words per minute"},
     {"BadGap", "gap: 0\nbook: b\nlesson: t\nA | 甲\n", 1, "seconds"},
     {"NothingToSay", "book: b\nlesson: t\n... | 甲\n", 3, "nothing to speak"},
     {"EmptyChinese", "book: b\nlesson: t\nHello | \n", 3, "Chinese sentence is empty"},
     {"BadHeadword", "book: b\nlesson: t\nA | 甲\ndictionary:\ndon't | 不\n", 5, "headword"},
-    {"ThreeWordPhrase", "book: b\nlesson: t\nA | 甲\ndictionary:\nlook at it | 看\n", 5, "headword"},
+    {"ThreeWordPhrase", "book: b\nlesson: t\nA | 甲\ndictionary:\nlook at it | 看\n", 5,
+     "headword"},
     {"DollarInMeaning", "book: b\nlesson: t\nA | 甲\ndictionary:\nbuck | $1\n", 5, "\"$\""},
-    {"DuplicateHeadword", "book: b\nlesson: t\nA | 甲\ndictionary:\nMay | 五月\nmay | 可以\n", 6, "line 5"},
+    {"DuplicateHeadword", "book: b\nlesson: t\nA | 甲\ndictionary:\nMay | 五月\nmay | 可以\n", 6,
+     "line 5"},
     {"EntryWithoutMeaning", "book: b\nlesson: t\nA | 甲\ndictionary:\nhello\n", 5, "missing \"|\""},
     {"InvalidUtf8", "book: b\nlesson: t\nA | \xff\xfe\n", 3, "UTF-8"},
     {"NoBook", "# nothing\n", 0, "no book"},

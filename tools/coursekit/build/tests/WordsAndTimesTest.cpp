@@ -11,12 +11,10 @@ TEST(Phonetics, StressMovesToTheStartOfItsSyllable) {
         const char* ipa;
         const char* expected;
     } cases[] = {
-        {"həlˈoʊ", "həˈloʊ"},          // one consonant goes with the stressed vowel
-        {"ɛkstɹˈiːm", "ɛkˈstɹiːm"},    // the longest legal onset
-        {"kəmpjˈuːɾɚ", "kəmˈpjuːɾɚ"},
-        {"ɹˈʌnɪŋ", "ˈɹʌnɪŋ"},          // word start
-        {"ˌɪntɹədˈuːs", "ˌɪntɹəˈduːs"},
-        {"lˈʊk æt", "ˈlʊk æt"},
+        {"həlˈoʊ", "həˈloʊ"},       // one consonant goes with the stressed vowel
+        {"ɛkstɹˈiːm", "ɛkˈstɹiːm"}, // the longest legal onset
+        {"kəmpjˈuːɾɚ", "kəmˈpjuːɾɚ"},   {"ɹˈʌnɪŋ", "ˈɹʌnɪŋ"}, // word start
+        {"ˌɪntɹədˈuːs", "ˌɪntɹəˈduːs"}, {"lˈʊk æt", "ˈlʊk æt"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(stressAtSyllableStart(QString::fromUtf8(c.ipa)), QString::fromUtf8(c.expected))
@@ -25,7 +23,8 @@ TEST(Phonetics, StressMovesToTheStartOfItsSyllable) {
 
 TEST(Phonetics, StoredTextFitsGbkAndLooksLikeIpa) {
     EXPECT_EQ(storablePhonetics(QString::fromUtf8("həlˈoʊ")), QString::fromUtf8("hэ'loυ"));
-    EXPECT_EQ(storablePhonetics(QString::fromUtf8("bˈɛd")), QString::fromUtf8("bεd")); // one syllable
+    EXPECT_EQ(storablePhonetics(QString::fromUtf8("bˈɛd")),
+              QString::fromUtf8("bεd")); // one syllable
     EXPECT_EQ(storablePhonetics(QString::fromUtf8("θˈæŋk")), QString::fromUtf8("θaeηk"));
     const QString all = QString::fromUtf8("ˈˌːəɐɚɜɝɪᵻʊʌæɒɔɛʃʒŋðθɹɾɡɬɫʔʲ̩ɑ");
     const QString stored = storablePhonetics(all);
@@ -45,7 +44,7 @@ TEST(WordLists, ClickableWordsFollowTheTokensAndPhraseMerges) {
 
 TEST(WordLists, DictionaryTextAndLookupWithEndings) {
     const QList<SourceEntry> entries = {
-        {"study", "v. 学习", 1}, {"run", "v. 跑", 2},  {"happy", "adj. 快乐的", 3},
+        {"study", "v. 学习", 1},   {"run", "v. 跑", 2},  {"happy", "adj. 快乐的", 3},
         {"Hello", "int. 你好", 4}, {"look at", "看", 5}, {"do", "v. 做", 6},
     };
     const QString dict = dictionaryText(entries, {{"run", "r∧n"}});
@@ -58,9 +57,11 @@ TEST(WordLists, DictionaryTextAndLookupWithEndings) {
         const char* headword;
         bool viaEnding;
     } cases[] = {
-        {"hello", "Hello", false}, {"Look at", "look at", false}, {"studies", "study", true},
-        {"running", "run", true},  {"happier", "happy", true},    {"doing", "do", true},
-        {"RUNNING", "", false},    {"s", "", false},             {"Hangzhou", "", false},
+        {"hello", "Hello", false},  {"Look at", "look at", false},
+        {"studies", "study", true}, {"running", "run", true},
+        {"happier", "happy", true}, {"doing", "do", true},
+        {"RUNNING", "", false},     {"s", "", false},
+        {"Hangzhou", "", false},
     };
     for (const auto& c : cases) {
         bool via = false;
@@ -76,11 +77,13 @@ TEST(LessonTimes, SentencesSitOnTheMillisecondGrid) {
     // Two "utterances": silence, a burst of sound, silence.
     auto utterance = [](int quiet, int loud) {
         Samples s(size_t(quiet), 0);
-        for (int i = 0; i < loud; ++i) s.push_back(int16_t(i % 2 ? 8000 : -8000));
+        for (int i = 0; i < loud; ++i)
+            s.push_back(int16_t(i % 2 ? 8000 : -8000));
         s.resize(s.size() + size_t(quiet), 0);
         return s;
     };
-    const LessonAudio audio = layOutLesson({utterance(3000, 10000), utterance(500, 4410)}, rate, 700);
+    const LessonAudio audio =
+        layOutLesson({utterance(3000, 10000), utterance(500, 4410)}, rate, 700);
     ASSERT_EQ(audio.times.size(), 2);
     for (const SentenceTimes& t : audio.times) {
         EXPECT_EQ(t.startMs % 20, 0);
