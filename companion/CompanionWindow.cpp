@@ -135,7 +135,8 @@ void CompanionWindow::startUp() {
     pauseSecsBrowse_ = s.pauseSecsBrowse;
 
     course_.loadBook(folder_, s.book);
-    course_.currentLesson = s.currentLesson;
+    // A position past the list's end (the list was shortened) starts at the top.
+    course_.currentLesson = s.currentLesson < course_.titles.size() ? s.currentLesson : 0;
     course_.HN = s.hn;
     course_.EndLesson = s.endLesson;
     chooseStartUpBook(!text.has_value());

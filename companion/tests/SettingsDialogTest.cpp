@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -151,4 +152,18 @@ TEST(SettingsDialog, OkOnTheRealCompanionLoadsTheStartAndKeepsPlaying) {
     EXPECT_EQ(h.english(), "L2 sentence 1.");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(h.window->settingsDialog(), nullptr); // closed and gone
+}
+
+TEST(SettingsDialog, DraggingTheBackgroundMovesTheDialog) {
+    RecordingControl c;
+    Form2 d(c);
+    d.move(100, 100);
+    const QPoint press(10, d.height() - 10);
+    QMouseEvent down(QEvent::MouseButtonPress, press, d.mapToGlobal(press), Qt::LeftButton,
+                     Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&d, &down);
+    const QPoint to = press + QPoint(30, -12);
+    QMouseEvent move(QEvent::MouseMove, to, d.mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&d, &move);
+    EXPECT_EQ(d.pos(), QPoint(130, 88));
 }

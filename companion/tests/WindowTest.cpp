@@ -180,7 +180,10 @@ INSTANTIATE_TEST_SUITE_P(
                       SpellingCase{"lsntence", false, 2},     // a letter left out
                       SpellingCase{"lsent", false, 5},        // stops early
                       SpellingCase{"lsentencex", false, 9},   // one letter too many
-                      SpellingCase{"", false, 0}));
+                      SpellingCase{"", false, 0}),
+    [](const ::testing::TestParamInfo<SpellingCase>& info) {
+        return "case" + std::to_string(info.index);
+    });
 
 TEST_F(WindowTest, F9WithTheEnglishShownWarnsThenChecksTypedInput) {
     start(kBoth);
@@ -241,4 +244,20 @@ TEST(CompanionNotifier, NoticesNeitherBlockTheWindowNorPileUp) {
     EXPECT_EQ(boxes[0]->windowModality(), Qt::NonModal);
     EXPECT_FALSE(QApplication::activeModalWidget());
     boxes[0]->close();
+}
+
+TEST_F(WindowTest, TheStripsCloseButtonSavesAndClosesAndMinimiseMinimises) {
+    start(kBoth);
+    QTest::mouseClick(h->window->strip().minimiseButton(), Qt::LeftButton);
+    EXPECT_TRUE(h->window->isMinimized());
+    h->window->showNormal();
+    QTest::mouseClick(h->window->strip().closeButton(), Qt::LeftButton);
+    EXPECT_FALSE(h->window->isVisible());
+    EXPECT_EQ(course.settingsText(), kBoth);
+}
+
+TEST_F(WindowTest, AStoredLessonPastTheListsEndStartsAtTheFirst) {
+    start(QStringLiteral("9\\1\\1\\0\\0\\1\\0\\Weather\\0\\英语900句\\12615808\\0\\"));
+    EXPECT_EQ(h->window->course().currentLesson, 0);
+    EXPECT_EQ(h->english(), "L1 sentence 1.");
 }
