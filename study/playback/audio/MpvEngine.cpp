@@ -1,6 +1,7 @@
 #include "MpvEngine.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QPointer>
@@ -18,6 +19,7 @@ enum ObservedProperty : uint64_t { kEofReached = 1 };
 class MpvEngine : public AudioEngine {
 public:
     MpvEngine(mpv_handle* handle, QObject* parent) : AudioEngine(parent), mpv_(handle) {
+        clock_.start();
         mpv_observe_property(mpv_, kEofReached, "eof-reached", MPV_FORMAT_FLAG);
         // The callback runs on an mpv thread: it only schedules a drain on
         // ours, and at most one at a time.
@@ -61,11 +63,13 @@ public:
 
     void play() override {
         if (!hasFile_) return;
+        forgetSteps();
         wantPlay_ = true;
         if (loaded_) setFlag("pause", false);
     }
 
     void pause() override {
+        forgetSteps();
         wantPlay_ = false;
         if (hasFile_) setFlag("pause", true);
     }
@@ -73,6 +77,7 @@ public:
     void seek(double seconds) override {
         if (!hasFile_) return;
         if (seconds < 0) seconds = 0;
+        forgetSteps();
         endReported_ = false;
         atEnd_ = false;
         seekTarget_ = seconds;
@@ -90,8 +95,33 @@ public:
         // out; an end watch would take that for the end of the sentence.
         if (seeking_) return seekTarget_;
         double pos = 0;
-        if (mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &pos) >= 0) lastPosition_ = pos;
-        return lastPosition_;
+        if (mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &pos) < 0) return lastPosition_;
+        lastPosition_ = pos;
+        return pos + sinceLastStep(pos);
+    }
+
+    // time-pos moves in steps of 10 to 60 ms, whenever the audio output takes
+    // more data; each step is exact for the moment it is taken. Between
+    // steps playback goes on at the rate, so the time since the last step is
+    // added — but only once the position has been seen moving since the
+    // last play or seek (the output may take a while to start) and never
+    // more than one step's worth.
+    double sinceLastStep(double raw) const {
+        const qint64 now = clock_.nsecsElapsed();
+        if (!stepSeen_ || raw != stepPosition_) {
+            stepMoving_ = stepSeen_ && raw != stepPosition_;
+            stepSeen_ = true;
+            stepPosition_ = raw;
+            stepAt_ = now;
+            return 0;
+        }
+        if (!stepMoving_ || !isPlaying()) return 0;
+        return qMin((now - stepAt_) / 1e9, kMaxStep) * rate_;
+    }
+
+    void forgetSteps() {
+        stepSeen_ = false;
+        stepMoving_ = false;
     }
 
     bool isPlaying() const override { return hasFile_ && wantPlay_ && !atEnd_; }
@@ -99,6 +129,8 @@ public:
 
     void setRate(double rate) override {
         if (rate <= 0) return;
+        rate_ = rate;
+        forgetSteps();
         setDouble("speed", rate);
     }
 
@@ -216,6 +248,7 @@ private:
         endReported_ = false;
         seekTarget_ = 0;
         lastPosition_ = 0;
+        forgetSteps();
         entryId_ = -1;
     }
 
@@ -240,6 +273,13 @@ private:
     bool endReported_ = false;
     double seekTarget_ = 0;
     mutable double lastPosition_ = 0;
+    static constexpr double kMaxStep = 0.06;
+    QElapsedTimer clock_;
+    double rate_ = 1.0;
+    mutable bool stepSeen_ = false;
+    mutable bool stepMoving_ = false;
+    mutable double stepPosition_ = 0;
+    mutable qint64 stepAt_ = 0;
     int64_t entryId_ = -1;
     int64_t startedId_ = -2;
     uint64_t seekGeneration_ = 1000;
@@ -259,18 +299,38 @@ std::unique_ptr<AudioEngine> createMpvEngine(const MpvEngineOptions& options, QO
     if (!h) return nullptr;
     const QByteArray ao = options.audioOutput.toUtf8();
     const QByteArray name = options.clientName.toUtf8();
-    const bool ok =
-        setOption(h, "config", "no") && setOption(h, "terminal", "no") &&
-        setOption(h, "idle", "yes") && setOption(h, "vid", "no") && setOption(h, "vo", "null") &&
-        setOption(h, "audio-display", "no") && setOption(h, "sid", "no") &&
-        setOption(h, "ytdl", "no") && setOption(h, "load-scripts", "no") &&
-        setOption(h, "input-default-bindings", "no") &&
-        setOption(h, "audio-fallback-to-null", "yes") && setOption(h, "hr-seek", "yes") &&
-        setOption(h, "keep-open", "yes") && setOption(h, "keep-open-pause", "yes") &&
-        setOption(h, "pause", "yes") && setOption(h, "audio-pitch-correction", "yes") &&
-        setOption(h, "gapless-audio", "no") &&
-        setOption(h, "audio-client-name", name.constData()) &&
-        (ao.isEmpty() || setOption(h, "ao", ao.constData()));
+    // Sound only, never a window; exact seeks; a file stays open (and the
+    // position at its end) when it has played out; nothing starts by itself.
+    static const char* const kOptions[][2] = {
+        {"config", "no"},
+        {"terminal", "no"},
+        {"idle", "yes"},
+        {"vid", "no"},
+        {"vo", "null"},
+        {"audio-display", "no"},
+        {"sid", "no"},
+        {"ytdl", "no"},
+        {"load-scripts", "no"},
+        {"input-default-bindings", "no"},
+        // With no sound device, play into nothing rather than not at all:
+        // otherwise the position never moves and no sentence ever ends.
+        {"audio-fallback-to-null", "yes"},
+        {"hr-seek", "yes"},
+        // An MP3 frame needs the frames before it (bit reservoir): seeking
+        // the demuxer straight to the target gives a click and ~25 ms of
+        // silence at the start of a sentence. Decode from a second earlier.
+        {"hr-seek-demuxer-offset", "1.0"},
+        {"keep-open", "yes"},
+        {"keep-open-pause", "yes"},
+        {"pause", "yes"},
+        {"audio-pitch-correction", "yes"},
+        {"gapless-audio", "no"},
+    };
+    bool ok = true;
+    for (const auto& option : kOptions)
+        ok = ok && setOption(h, option[0], option[1]);
+    ok = ok && setOption(h, "audio-client-name", name.constData());
+    if (!ao.isEmpty()) ok = ok && setOption(h, "ao", ao.constData());
     if (!ok || mpv_initialize(h) < 0) {
         mpv_terminate_destroy(h);
         return nullptr;

@@ -60,6 +60,26 @@ TEST_F(MpvEngineTest, SeekPlayPauseAndPosition) {
     engine->pause();
 }
 
+// What the study window's end watch does: seek back to a sentence's start
+// from later in the file, play, and poll until the position reaches its end.
+// The sentence must not end before its length has been played.
+TEST_F(MpvEngineTest, AnEndWatchNeverEndsASentenceEarly) {
+    engine->open(tone);
+    engine->seek(1.6);
+    engine->play();
+    ASSERT_TRUE(waitFor([&] { return engine->position() > 1.7; }));
+    for (int round = 0; round < 2; ++round) {
+        engine->pause();
+        engine->seek(0.2);
+        engine->play();
+        QElapsedTimer clock;
+        clock.start();
+        ASSERT_TRUE(waitFor([&] { return engine->position() >= 0.6; }));
+        EXPECT_GE(clock.elapsed(), 400 - 50) << "round " << round;
+    }
+    engine->pause();
+}
+
 TEST_F(MpvEngineTest, ReportsTheEndOnceAndStaysThere) {
     QSignalSpy spy(engine.get(), &AudioEngine::finished);
     engine->open(tone);
