@@ -52,8 +52,6 @@ void DrawnToggle::place(int left, int top, int width, int height) {
     Ui::place(label_, left + 60, top, width - 60, height);
     Ui::place(image_, left, top + (height - 195) / 2, 195, 195);
     image_->raise();
-    if (check_->parentWidget() == label_->parentWidget()) {
-        Ui::place(check_, left, top, width, height);
-        check_->lower();
-    }
+    // The state holder takes no room: the caption and picture draw it.
+    if (check_->parentWidget() == label_->parentWidget()) Ui::place(check_, left, top, 0, 0);
 }

@@ -102,8 +102,8 @@ void SentencePresenter::buildBands(QWidget* form, Pictures* pictures) {
     english_->place(0, 0, 2100, 300);
     chinese_->place(0, 0, 2100, 300);
     // The state holders lie under their drawn toggles.
-    Ui::place(english_->check(), kBandLeft, toggleTop1, 2100, 300);
-    Ui::place(chinese_->check(), kBandLeft, toggleTop2, 2100, 300);
+    Ui::place(english_->check(), kBandLeft, toggleTop1, 0, 0);
+    Ui::place(chinese_->check(), kBandLeft, toggleTop2, 0, 0);
     english_->check()->lower();
     chinese_->check()->lower();
     connect(english_, &DrawnToggle::changed, this, &SentencePresenter::applyEnglishChoice);
