@@ -5,27 +5,49 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <map>
+#include <string>
 
 namespace {
 
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
 
-// One iconv conversion descriptor, closed on scope exit.
-class Converter {
+// Opening an iconv descriptor loads (and closing may unload) the converter
+// module, which costs far more than converting a short text. Each thread keeps
+// the descriptors it has opened; the encodings used are stateless, so a reset
+// before each use is all a descriptor needs.
+class ConverterCache {
 public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter() {
-        if (ok()) iconv_close(cd_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+    ~ConverterCache() { clear(); }
 
-    bool ok() const { return cd_ != kNoConverter; }
-    iconv_t get() const { return cd_; }
+    iconv_t get(const char* to, const char* from) {
+        std::string key = std::string(to) + '<' + from;
+        auto it = open_.find(key);
+        if (it == open_.end()) {
+            // Only converters that exist are kept: the system has a fixed set of
+            // them, while documents may name any number of unknown code pages.
+            const iconv_t cd = iconv_open(to, from);
+            if (cd == kNoConverter) return cd;
+            it = open_.emplace(std::move(key), cd).first;
+        }
+        iconv(it->second, nullptr, nullptr, nullptr, nullptr);
+        return it->second;
+    }
 
 private:
-    iconv_t cd_;
+    void clear() {
+        for (auto& entry : open_)
+            iconv_close(entry.second);
+        open_.clear();
+    }
+
+    std::map<std::string, iconv_t> open_;
 };
+
+iconv_t converter(const char* to, const char* from) {
+    thread_local ConverterCache cache;
+    return cache.get(to, from);
+}
 
 bool isHighSurrogate(char16_t c) {
     return c >= 0xD800 && c <= 0xDBFF;
@@ -41,12 +63,11 @@ namespace Gbk {
 Decoder::Decoder(int codePage) : codePage_(codePage), cd_(kNoConverter) {
     if (codePage == 65001) return;
     const QByteArray name = "CP" + QByteArray::number(codePage);
-    cd_ = iconv_open("UTF-16LE", name.constData());
+    cd_ = converter("UTF-16LE", name.constData());
     if (cd_ == kNoConverter && codePage != 1252) fallback_ = new Decoder(1252);
 }
 
 Decoder::~Decoder() {
-    if (cd_ != kNoConverter) iconv_close(cd_);
     delete fallback_;
 }
 
@@ -113,12 +134,9 @@ QString decodeCodePage(const QByteArray& bytes, int codePage) {
     return out;
 }
 
-Encoder::Encoder() : to_(iconv_open("CP936", "UTF-16LE")), back_(iconv_open("UTF-16LE", "CP936")) {}
+Encoder::Encoder() : to_(converter("CP936", "UTF-16LE")), back_(converter("UTF-16LE", "CP936")) {}
 
-Encoder::~Encoder() {
-    if (to_ != kNoConverter) iconv_close(to_);
-    if (back_ != kNoConverter) iconv_close(back_);
-}
+Encoder::~Encoder() = default;
 
 bool Encoder::encodeChar(const char16_t* units, int len, QByteArray& out) {
     if (len == 1 && units[0] < 0x80) {

@@ -29,7 +29,7 @@ for target in store_reader lesson caret_list settings; do
     if [ "$target" = store_reader ]; then
         # RTF faults show in short documents; longer inputs only slow the search.
         dict=(-dict="$here/rtf.dict")
-        max_len=1024
+        max_len=512
     fi
     log="$work/$target.log"
     "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$max_len" \
