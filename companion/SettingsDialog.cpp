@@ -111,11 +111,11 @@ Form2::Form2(CompanionControl& control, QWidget* parent)
     caption(QStringLiteral("背景颜色"), lookGroup_, 240, 420);
     backSwatch_ = new QLabel(lookGroup_);
     backSwatch_->setObjectName("BackgroundSwatch");
-    backSwatch_->setGeometry(px(1200), px(360), px(900), px(330));
-    caption(QStringLiteral("字体颜色"), lookGroup_, 2700, 420);
+    backSwatch_->setGeometry(px(1200), px(360), px(840), px(330));
+    caption(QStringLiteral("字体颜色"), lookGroup_, 2400, 420);
     textSwatch_ = new QLabel(lookGroup_);
     textSwatch_->setObjectName("TextSwatch");
-    textSwatch_->setGeometry(px(3300), px(360), px(900), px(330));
+    textSwatch_->setGeometry(px(3360), px(360), px(840), px(330));
     for (QWidget* w : {static_cast<QWidget*>(backSwatch_), static_cast<QWidget*>(textSwatch_),
                        static_cast<QWidget*>(courseGroup_), static_cast<QWidget*>(playGroup_),
                        static_cast<QWidget*>(lookGroup_)})
