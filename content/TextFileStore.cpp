@@ -34,7 +34,11 @@ std::optional<QString> TextFileStore::Load(const QString& path) {
     if (looksLikeRtf(bytes)) return fromRtf(bytes);
     // A text editor may have saved the file as UTF-8 with a byte order mark;
     // that mark cannot start a GBK text, so it is safe to honour.
-    if (bytes.startsWith(kUtf8Bom)) return QString::fromUtf8(bytes.mid(kUtf8Bom.size()));
+    if (bytes.startsWith(kUtf8Bom)) {
+        const QByteArray rest = bytes.mid(kUtf8Bom.size());
+        if (looksLikeRtf(rest)) return fromRtf(rest);
+        return QString::fromUtf8(rest);
+    }
     return Gbk::decode(bytes);
 }
 

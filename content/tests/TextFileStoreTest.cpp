@@ -107,6 +107,9 @@ TEST(TextFileStore, PlainTextWithAUtf8ByteOrderMarkIsReadAsUtf8) {
     const QString path = dir.filePath("bom.dat");
     writeBytes(path, "\xEF\xBB\xBF" + u("^第一课^").toUtf8());
     EXPECT_EQ(TextFileStore::Load(path), u("^第一课^"));
+    // An RTF document behind such a mark is still read as RTF.
+    writeBytes(path, "\xEF\xBB\xBF" + TextFileStore::toRtf(u("^第一课^")));
+    EXPECT_EQ(TextFileStore::Load(path), u("^第一课^"));
 }
 
 TEST(TextFileStore, InvalidGbkBytesBecomeReplacementCharacters) {
