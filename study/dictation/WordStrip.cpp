@@ -83,10 +83,16 @@ bool WordStrip::isClickable(int index) const {
 }
 
 void WordStrip::clear() {
+    // A layout may be asked for from within a label's own click, so the old
+    // labels go once control is back in the event loop.
     for (int i = int(words_.size()) - 1; i >= 1; --i) {
-        delete words_[i];
-        delete gaps_[i];
-        delete lines_[i];
+        for (QWidget* w : {static_cast<QWidget*>(words_[i]), static_cast<QWidget*>(gaps_[i]),
+                           static_cast<QWidget*>(lines_[i])}) {
+            if (!w) continue;
+            w->hide();
+            w->removeEventFilter(this);
+            w->deleteLater();
+        }
     }
     words_.resize(1);
     gaps_.resize(1);
