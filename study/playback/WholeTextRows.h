@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QObject>
+#include <QPalette>
+#include <QPixmap>
+#include <QStringView>
+
+class LineWidget;
+class QLabel;
+class QWidget;
+
+// A place in twips. The rows keep their geometry in twips and hand the pixel
+// form to the widgets, so sums of tops and heights never pick up rounding.
+struct TwipsBox {
+    int left = 0, top = 0, width = 0, height = 0;
+    int bottom() const { return top + height; }
+};
+
+// One sentence of the whole-text panel: the hidden record holder, the
+// English and Chinese lines, the row number, the two click bands, the
+// underline and the play icon. Element 0 of every array is the hidden
+// template that the rows copy.
+struct WholeTextRow {
+    QLabel* Label5 = nullptr;  // RecordText
+    QLabel* Label6 = nullptr;  // English
+    QLabel* Label8 = nullptr;  // Chinese
+    QLabel* Label12 = nullptr; // "7."
+    QLabel* Label17 = nullptr; // band over the Chinese
+    QLabel* Label18 = nullptr; // band around the English
+    LineWidget* Line3 = nullptr;
+    QLabel* Image2 = nullptr; // play icon
+    TwipsBox english, chinese, number, band17, band18, icon;
+};
+
+// The rows of the whole-text panel inside the list picture Picture2: removed
+// and built anew for every lesson, so exactly one lesson's rows exist.
+class WholeTextRows : public QObject {
+    Q_OBJECT
+public:
+    explicit WholeTextRows(QWidget* picture2);
+    ~WholeTextRows() override;
+
+    QWidget* picture() const { return picture2_; }
+    // Number of rows (the lesson's SentenceCount); the template is not counted.
+    int count() const { return int(rows_.size()) - 1; }
+    // Row i = 1..count(); row 0 is the template.
+    WholeTextRow& row(int i) { return rows_[i]; }
+    const WholeTextRow& row(int i) const { return rows_[i]; }
+
+    // The wrap width W: Picture2's width less 1100.
+    int wrapWidth() const;
+    // Label height for a line of `naturalWidth` at wrap width `w`: one
+    // template line when it fits, else (natural \ W + 1) lines.
+    static int wrappedHeight(int naturalWidth, int w, int lineHeight);
+
+    // Removes the rows of the previous lesson and builds one row per record
+    // of `lessonText`. Returns the list picture's new height in twips.
+    int build(QStringView lessonText);
+    // Removes every row but the templates.
+    void clear();
+
+    // Moves the English line of row i, keeping its size; the icon stays.
+    void placeEnglish(int i, int left, int top);
+    // Line3(i) 30 twips under the English line, as wide as it.
+    void placeUnderline(int i);
+    void placeNumber(int i, int top);
+
+    // Hiding a line gives it the template's background as its text colour.
+    QColor backColour() const { return back_; }
+    QColor textColour(const QLabel* line) const;
+    bool isHiddenByColour(const QLabel* line) const;
+    void setHiddenByColour(QLabel* line, bool hidden);
+    void toggleByColour(QLabel* line);
+    // Pointer kind 99 (the template's hand) or 0 (default).
+    static void setClickPointer(QWidget* w, bool clickable);
+
+    // The play icon of the rows.
+    const QPixmap& playIcon() const { return icon_; }
+
+signals:
+    void rebuilt(int count);
+
+private:
+    void buildTemplates();
+    void addRow(int i, QStringView record);
+    void put(QWidget* w, const TwipsBox& b);
+
+    QWidget* picture2_;
+    QList<WholeTextRow> rows_;
+    QFont englishFont_, chineseFont_, numberFont_;
+    QPalette englishShown_, chineseShown_, englishHidden_, chineseHidden_;
+    QColor back_;
+    QPixmap icon_;
+};
