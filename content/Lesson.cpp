@@ -114,7 +114,7 @@ std::variant<Lesson, LessonProblem> Lesson::parse(const QString& text, const QSt
     if (SentenceRecord::count(body) < 1) return LessonProblem{LessonProblem::NoRecord, file};
 
     Lesson lesson;
-    lesson.text = text;
+    lesson.text = text.mid(begin);
     qsizetype open = 0;
     int number = 0;
     for (;;) {

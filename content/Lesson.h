@@ -54,7 +54,9 @@ struct Lesson {
     int sentenceCount() const { return int(sentences.size()); }
 
     // Parses a lesson text. White space after the final "*" is accepted
-    // (and kept in `text`); anything else that breaks the grammar is a problem.
+    // (and kept in `text`); white space before the first "*" is accepted and
+    // dropped, so `text` always begins with the leading "*" (position 0).
+    // Anything else that breaks the grammar is a problem.
     static std::variant<Lesson, LessonProblem> parse(const QString& text, const QString& file = {});
     // Loads through the TextFileStore and parses.
     static std::variant<Lesson, LessonProblem> load(const QString& path);
