@@ -54,6 +54,7 @@ bool CourseBuilder::prepare(const CourseSource& course, QList<SourceError>* erro
     }
     const bool ok = prepareLessons(course, errors) && prepareDictionary(course, errors, warnings) &&
                     prepareInterface(errors);
+    prepareStarterSettings(course);
     for (const File& f : files_)
         stats_.bytes += f.bytes.size();
     return ok && errors->isEmpty();
@@ -153,6 +154,26 @@ bool CourseBuilder::prepareInterface(QList<SourceError>* errors) {
     for (const ArtFile& f : synthesiseInterfaceSounds())
         addBinary(folder_.interfaceSoundPath(f.name), f.bytes);
     return true;
+}
+
+void CourseBuilder::prepareStarterSettings(const CourseSource& course) {
+    // Without a settings file the study window opens a book this course may
+    // not have; a first start should land in lesson 1 of a book that speaks.
+    // The learner's own settings are never replaced.
+    if (QFileInfo::exists(folder_.settingsPath())) return;
+    for (const QString& study : studyBooks())
+        for (const SourceBook& book : course.books)
+            if (book.name == study) {
+                addText(folder_.settingsPath(), starterSettingsText(study));
+                return;
+            }
+}
+
+QString starterSettingsText(const QString& book) {
+    // Lesson 1, English and Chinese shown, read once with a one-second pause
+    // in sentence study, once without pause in the whole text, Chinese in the
+    // whole text, none in dictation, pass mark 60.
+    return QStringLiteral("0\\1\\1\\1\\1\\1\\0\\1\\0\\%1\\60\\").arg(book);
 }
 
 bool CourseBuilder::write(QString* error) {

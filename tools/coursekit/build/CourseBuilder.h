@@ -50,8 +50,13 @@ private:
     bool prepareDictionary(const CourseSource& course, QList<SourceError>* errors,
                            QList<SourceError>* warnings);
     bool prepareInterface(QList<SourceError>* errors);
+    void prepareStarterSettings(const CourseSource& course);
 
     ProgramFolder folder_;
     QList<File> files_;
     BuildStats stats_;
 };
+
+// The settings a first start uses when the folder has none: lesson 1 of
+// `book` (the study window's own default book has no content here).
+QString starterSettingsText(const QString& book);

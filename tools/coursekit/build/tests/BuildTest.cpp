@@ -122,6 +122,10 @@ TEST_F(CourseBuildTest, SmallSourceBuildsEveryFile) {
     EXPECT_EQ(b.lessonTitles, QStringList({QString::fromUtf8("问候"), QString::fromUtf8("学习")}));
     EXPECT_EQ(b.resultsText, QString::fromUtf8("^☆问候^☆学习^"));
 
+    // A first start opens lesson 1 of the first study book of the course.
+    EXPECT_EQ(TextFileStore::Load(app.settingsPath()),
+              QString::fromUtf8("0\\1\\1\\1\\1\\1\\0\\1\\0\\英语900句\\60\\"));
+
     const QString dict = TextFileStore::Load(app.dictionaryPath()).value_or(QString());
     EXPECT_TRUE(dict.startsWith("$am["));
     EXPECT_TRUE(dict.endsWith(QString::fromUtf8("]pron. 你；你们$")));
@@ -164,6 +168,15 @@ TEST_F(CourseBuildTest, RebuildGivesIdenticalBytes) {
     EXPECT_EQ(differences(snapshot(other.filePath("app")), first), QStringList());
     ASSERT_EQ(run(folder()), 0); // over itself
     EXPECT_EQ(differences(snapshot(folder()), first), QStringList());
+}
+
+TEST_F(CourseBuildTest, LeavesTheLearnersSettingsAlone) {
+    const ProgramFolder app(folder());
+    ASSERT_TRUE(QDir().mkpath(folder() + "/SETTING"));
+    const QString mine = QString::fromUtf8("2\\1\\1\\2\\1\\1\\0\\0\\0\\新英语900句\\80\\");
+    ASSERT_TRUE(TextFileStore::Save(app.settingsPath(), mine));
+    ASSERT_EQ(build(kSmall), 0);
+    EXPECT_EQ(TextFileStore::Load(app.settingsPath()), mine);
 }
 
 TEST_F(CourseBuildTest, FaultySourceLeavesTheFolderAsItWas) {
