@@ -46,7 +46,7 @@ int runBuild(const QStringList& args) {
     QList<SourceError> warnings;
     const bool prepared = builder.prepare(parsed.course, &errors, &warnings);
     for (const SourceError& w : warnings)
-        print(stderr, w.text(sourceName) + QStringLiteral(" (warning)"));
+        print(stderr, SourceError{w.line, QStringLiteral("warning: ") + w.reason}.text(sourceName));
     if (!prepared) {
         for (const SourceError& e : errors)
             print(stderr, e.text(sourceName));

@@ -10,7 +10,7 @@
 
 QString SourceError::text(const QString& sourceName) const {
     if (line <= 0) return sourceName + QStringLiteral(": ") + reason;
-    return QStringLiteral("%1:%2: %3").arg(sourceName).arg(line).arg(reason);
+    return QStringLiteral("%1:%2: %3").arg(sourceName, QString::number(line), reason);
 }
 
 namespace {
@@ -39,7 +39,7 @@ QString unstorableCharacter(const QString& text) {
 QString forbiddenMark(const QString& text, const QString& marks, const QString& where) {
     for (QChar m : marks)
         if (text.contains(m))
-            return QStringLiteral("\"%1\" cannot be used in %2").arg(m).arg(where);
+            return QStringLiteral("\"%1\" cannot be used in %2").arg(QString(m), where);
     return {};
 }
 
@@ -149,8 +149,7 @@ private:
         for (const SourceBook& b : result_.course.books)
             if (b.name == name)
                 return error(QStringLiteral("the book \"%1\" is already given on line %2")
-                                 .arg(name)
-                                 .arg(b.line));
+                                 .arg(name, QString::number(b.line)));
         book_ = SourceBook{name, lineNo_, {}};
         haveBook_ = true;
     }
@@ -169,8 +168,7 @@ private:
             if (l.title == title)
                 return error(QStringLiteral("the lesson title \"%1\" is already used on line %2 "
                                             "of this book")
-                                 .arg(title)
-                                 .arg(l.line));
+                                 .arg(title, QString::number(l.line)));
         lesson_ = SourceLesson{title, lineNo_, speech_, {}};
         haveLesson_ = true;
         section_ = Section::Lesson;
@@ -242,8 +240,7 @@ private:
         const QString key = e.headword.toLower();
         if (headwordLines_.contains(key))
             return error(QStringLiteral("the headword \"%1\" is already given on line %2")
-                             .arg(e.headword)
-                             .arg(headwordLines_.value(key)));
+                             .arg(e.headword, QString::number(headwordLines_.value(key))));
         headwordLines_.insert(key, lineNo_);
         result_.course.entries.append(e);
     }
