@@ -4,6 +4,7 @@
 #include "Design.h"
 #include "DrawnToggle.h"
 #include "FirstLaunchTip.h"
+#include "InterfaceSounds.h"
 #include "Launcher.h"
 #include "LessonAudioPlayer.h"
 #include "LessonChooser.h"
@@ -18,6 +19,7 @@
 #include "StudySettings.h"
 #include "TextFileStore.h"
 #include "Ui.h"
+#include "WholeText.h"
 #include "WindowChrome.h"
 #include "WindowLayout.h"
 
@@ -89,6 +91,9 @@ Form1::Form1(Environment env)
                                  chrome_->lessonTitle(), notifier_);
     tip_ = new FirstLaunchTip(panels_->Picture14, this);
     keys_ = new ShortcutKeys(this, &state_, presenter_, playback_);
+    soundEngine_ = std::move(env.soundEngine);
+    sounds_ = new InterfaceSounds(soundEngine_.get(), this);
+    wholeText_ = new WholeText(&state_, panels_, playback_, modes_, notifier_, sounds_, folder_);
 
     modes_->contentFrame()->lower();
     // The state holders of the drawn toggles lie under everything.
@@ -123,6 +128,9 @@ Form1::Form1(Environment env)
     connect(playback_, &SentencePlayback::focusTypingBox, this, focusTyping);
     connect(playback_, &SentencePlayback::focusKeySink, this, focusSink);
     connect(panels_->compareChinese, &DrawnToggle::changed, panels_->Label11, &QWidget::setVisible);
+    // Loader steps 10 and 11: the new lesson's rows, built before cc styles them.
+    connect(chooser_, &LessonChooser::lessonLoaded, wholeText_,
+            [this] { wholeText_->loadRows(presenter_->LessonText()); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Form1::writeSettings);
 }
 

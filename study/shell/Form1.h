@@ -10,6 +10,7 @@
 
 class AudioEngine;
 class FirstLaunchTip;
+class InterfaceSounds;
 class Launcher;
 class LessonAudioPlayer;
 class LessonChooser;
@@ -21,6 +22,7 @@ class ShortcutKeys;
 class StudyModes;
 class StudyPanels;
 class WindowChrome;
+class WholeText;
 struct StudySettings;
 
 // The study window, caption "Lingotra". It composes the parts of the window
@@ -33,6 +35,7 @@ public:
         ProgramFolder folder{QString()};
         std::unique_ptr<AudioEngine> engine; // may be null: silent
         int playerKind = 2;
+        std::unique_ptr<AudioEngine> soundEngine; // press and release clicks; may be null
         Notifier* notifier = nullptr;    // default: message boxes
         Launcher* launcher = nullptr;    // default: the desktop
         std::function<int()> logicalDpi; // default: the window's screen
@@ -60,6 +63,8 @@ public:
     FirstLaunchTip* tip() const { return tip_; }
     LessonAudioPlayer* player() const { return player_; }
     AudioEngine* engine() const { return engine_.get(); }
+    WholeText* wholeText() const { return wholeText_; }
+    InterfaceSounds* sounds() const { return sounds_; }
 
     QString DictionaryText;
     QString WordGroupText;
@@ -100,5 +105,8 @@ private:
     LessonChooser* chooser_ = nullptr;
     FirstLaunchTip* tip_ = nullptr;
     ShortcutKeys* keys_ = nullptr;
+    std::unique_ptr<AudioEngine> soundEngine_;
+    InterfaceSounds* sounds_ = nullptr;
+    WholeText* wholeText_ = nullptr;
     bool settingsWritten_ = false;
 };

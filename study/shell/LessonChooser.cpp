@@ -132,6 +132,7 @@ void LessonChooser::loadlesson() {
         presenter_->clearLesson();
         panels_->resetDictationProgress(0);
         panels_->Label34->setText("0");
+        emit lessonLoaded(); // no rows of the previous lesson stay
         modes_->cc();
         return;
     }
@@ -150,6 +151,7 @@ void LessonChooser::loadlesson() {
         presenter_->clearLesson();
         panels_->resetDictationProgress(0);
         panels_->Label34->setText("0");
+        emit lessonLoaded();
         modes_->cc();
         notifier_->information(form_, QString::fromUtf8("提示"), problem->message());
         return;

@@ -50,6 +50,8 @@ int main(int argc, char** argv) {
     Form1::Environment env;
     env.folder = ProgramFolder::ofExecutable();
     env.engine = createMpvEngine();
+    // The press and release clicks play on a player of their own.
+    env.soundEngine = createMpvEngine();
     // Without libmpv the window still works, silently, on the other engine.
     env.playerKind = env.engine ? 2 : 1;
     Form1 form(std::move(env));
