@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "AudioEngine.h"
+#include "ComparePanel.h"
 #include "Design.h"
 #include "DrawnToggle.h"
 #include "FirstLaunchTip.h"
@@ -19,6 +20,7 @@
 #include "StudySettings.h"
 #include "TextFileStore.h"
 #include "Ui.h"
+#include "VoiceRecorder.h"
 #include "WholeText.h"
 #include "WindowChrome.h"
 #include "WindowLayout.h"
@@ -28,6 +30,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -63,8 +66,9 @@ QString Form1::dpiMessage() {
 
 Form1::Form1(Environment env)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), folder_(env.folder),
-      engine_(std::move(env.engine)), notifier_(env.notifier), launcher_(env.launcher),
-      logicalDpi_(std::move(env.logicalDpi)) {
+      engine_(std::move(env.engine)), voiceSource_(std::move(env.voiceSource)),
+      recordingEngine_(std::move(env.recordingEngine)), notifier_(env.notifier),
+      launcher_(env.launcher), logicalDpi_(std::move(env.logicalDpi)) {
     setObjectName("Form1");
     setWindowTitle(windowCaption());
     setMouseTracking(true);
@@ -94,6 +98,11 @@ Form1::Form1(Environment env)
     soundEngine_ = std::move(env.soundEngine);
     sounds_ = new InterfaceSounds(soundEngine_.get(), this);
     wholeText_ = new WholeText(&state_, panels_, playback_, modes_, notifier_, sounds_, folder_);
+    if (!voiceSource_) voiceSource_ = createMicrophoneSource();
+    recorder_ = new VoiceRecorder(voiceSource_.get(), recordingEngine_.get(),
+                                  folder_.recordingPath(), this);
+    // After the sentence navigation, whose buttons it shares.
+    compare_ = new ComparePanel(this, &state_, panels_, playback_, recorder_, notifier_);
 
     modes_->contentFrame()->lower();
     // The state holders of the drawn toggles lie under everything.
@@ -115,6 +124,14 @@ Form1::Form1(Environment env)
         w->style()->polish(w);
     }
 
+    // The static captions: passing over them hides the tab hover and the word
+    // panel.
+    for (auto* label : findChildren<QLabel*>()) {
+        if (!label->objectName().startsWith(QLatin1String("Label7_"))) continue;
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+    }
+
     connect(chrome_, &WindowChrome::closeRequested, this, &QWidget::close);
     connect(chrome_, &WindowChrome::minimiseRequested, this, &QWidget::showMinimized);
     connect(chrome_, &WindowChrome::homepageRequested, this, &Form1::openHomepage);
@@ -127,7 +144,6 @@ Form1::Form1(Environment env)
     auto focusSink = [this] { panels_->Combo4->setFocus(); };
     connect(playback_, &SentencePlayback::focusTypingBox, this, focusTyping);
     connect(playback_, &SentencePlayback::focusKeySink, this, focusSink);
-    connect(panels_->compareChinese, &DrawnToggle::changed, panels_->Label11, &QWidget::setVisible);
     // Loader steps 10 and 11: the new lesson's rows, built before cc styles them.
     connect(chooser_, &LessonChooser::lessonLoaded, wholeText_,
             [this] { wholeText_->loadRows(presenter_->LessonText()); });
@@ -232,6 +248,15 @@ void Form1::closeEvent(QCloseEvent* event) {
     playback_->PauseTimer()->stop();
     player_->VoicePause();
     event->accept();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && qobject_cast<QLabel*>(watched)) {
+        modes_->hideHoverLines();
+        panels_->WordPicture->hide();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "ProgramFolder.h"
 #include "StudyState.h"
+#include "VoiceRecorder.h"
 
 #include <QString>
 #include <QWidget>
@@ -9,6 +10,7 @@
 #include <memory>
 
 class AudioEngine;
+class ComparePanel;
 class FirstLaunchTip;
 class InterfaceSounds;
 class Launcher;
@@ -35,10 +37,12 @@ public:
         ProgramFolder folder{QString()};
         std::unique_ptr<AudioEngine> engine; // may be null: silent
         int playerKind = 2;
-        std::unique_ptr<AudioEngine> soundEngine; // press and release clicks; may be null
-        Notifier* notifier = nullptr;    // default: message boxes
-        Launcher* launcher = nullptr;    // default: the desktop
-        std::function<int()> logicalDpi; // default: the window's screen
+        std::unique_ptr<AudioEngine> soundEngine;     // press and release clicks; may be null
+        Notifier* notifier = nullptr;                 // default: message boxes
+        Launcher* launcher = nullptr;                 // default: the desktop
+        std::function<int()> logicalDpi;              // default: the window's screen
+        std::unique_ptr<VoiceSource> voiceSource;     // default: the microphone
+        std::unique_ptr<AudioEngine> recordingEngine; // plays the recording; may be null
     };
 
     explicit Form1(Environment environment);
@@ -65,6 +69,8 @@ public:
     AudioEngine* engine() const { return engine_.get(); }
     WholeText* wholeText() const { return wholeText_; }
     InterfaceSounds* sounds() const { return sounds_; }
+    ComparePanel* compare() const { return compare_; }
+    VoiceRecorder* recorder() const { return recorder_; }
 
     QString DictionaryText;
     QString WordGroupText;
@@ -77,6 +83,7 @@ signals:
     void started();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -89,6 +96,8 @@ private:
 
     ProgramFolder folder_;
     std::unique_ptr<AudioEngine> engine_;
+    std::unique_ptr<VoiceSource> voiceSource_;
+    std::unique_ptr<AudioEngine> recordingEngine_;
     std::unique_ptr<Notifier> ownNotifier_;
     std::unique_ptr<Launcher> ownLauncher_;
     Notifier* notifier_;
@@ -105,6 +114,8 @@ private:
     LessonChooser* chooser_ = nullptr;
     FirstLaunchTip* tip_ = nullptr;
     ShortcutKeys* keys_ = nullptr;
+    VoiceRecorder* recorder_ = nullptr;
+    ComparePanel* compare_ = nullptr;
     std::unique_ptr<AudioEngine> soundEngine_;
     InterfaceSounds* sounds_ = nullptr;
     WholeText* wholeText_ = nullptr;

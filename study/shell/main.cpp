@@ -52,6 +52,8 @@ int main(int argc, char** argv) {
     env.engine = createMpvEngine();
     // The press and release clicks play on a player of their own.
     env.soundEngine = createMpvEngine();
+    // The learner's recording plays on a player of its own, beside the lesson.
+    env.recordingEngine = createMpvEngine();
     // Without libmpv the window still works, silently, on the other engine.
     env.playerKind = env.engine ? 2 : 1;
     Form1 form(std::move(env));

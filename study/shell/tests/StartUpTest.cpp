@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -236,6 +237,23 @@ TEST(LessonChoice, MissingAudioAndMalformedLessonsAreExplained) {
     chooser->Timer3_Timer();
     EXPECT_EQ(p->Label1->text(), "L1 sentence 1.");
     EXPECT_TRUE(p->Command1->isEnabled());
+}
+
+TEST(StartUp, WindowButtonsAndPointerOverCaptions) {
+    TestCourse course;
+    Window w(course);
+    w.form->modes()->Label14_MouseMove(2);
+    w.form->panels()->WordPicture->show();
+    QTest::mouseMove(w.named("Label7_12"));
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(w.named("Label7_12"), &move);
+    for (auto* line : w.form->modes()->hoverLines())
+        EXPECT_FALSE(Ui::shown(line));
+    EXPECT_FALSE(Ui::shown(w.form->panels()->WordPicture));
+    QTest::mouseClick(w.named<QPushButton>("Command17_1"), Qt::LeftButton);
+    EXPECT_TRUE(w.form->isMinimized());
+    EXPECT_FALSE(QFileInfo::exists(course.path("\\SETTING\\set.dat")));
 }
 
 TEST(LessonChoice, CompanionAndHomepage) {
