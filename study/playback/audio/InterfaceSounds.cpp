@@ -5,6 +5,13 @@
 #include <QApplication>
 #include <QFileInfo>
 
+namespace {
+// The desktop's default beep; only a widget application has one.
+void beep() {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) QApplication::beep();
+}
+} // namespace
+
 InterfaceSounds::InterfaceSounds(AudioEngine* engine, QObject* parent)
     : QObject(parent), engine_(engine) {
     if (engine_) {
@@ -13,7 +20,7 @@ InterfaceSounds::InterfaceSounds(AudioEngine* engine, QObject* parent)
         connect(engine_, &AudioEngine::finished, this, [this](bool failed) {
             if (failed && last_ == Last::File) {
                 last_ = Last::Beep;
-                QApplication::beep();
+                beep();
             }
         });
     }
@@ -24,7 +31,7 @@ void InterfaceSounds::play(const QString& path) {
     if (!engine_ || !info.isFile() || !info.isReadable()) {
         if (engine_) engine_->close(); // the new sound still cuts the old one off
         last_ = Last::Beep;
-        QApplication::beep();
+        beep();
         return;
     }
     // Opening replaces whatever was playing, so a new sound cuts off the old.
