@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextEdit>
@@ -176,6 +177,18 @@ void DictationController::setLessonTitle(const QString& title) {
     lessonTitle_ = title;
 }
 
+bool DictationController::hasNextSentence() const {
+    return w_.nextSentenceButton ? w_.nextSentenceButton->isEnabled() : hasNext_;
+}
+
+QString DictationController::lessonTitle() const {
+    if (w_.lessonList) {
+        const QListWidgetItem* item = w_.lessonList->currentItem();
+        return item ? item->text() : QString();
+    }
+    return lessonTitle_;
+}
+
 void DictationController::sentencePresented() {
     writeCounters(DictationCounters{});
     clearTyped();
@@ -255,7 +268,7 @@ void DictationController::CheckTyping() {
         return;
     }
 
-    if (hasNext_) {
+    if (hasNextSentence()) {
         if (studyMode_ == 1) {
             emit nextSentenceRequested();
             return;
@@ -292,7 +305,7 @@ void DictationController::CheckTyping() {
     }
     progress_->MarkSentencePassed();
     showResult(lessonPassedMessage(verdict.score));
-    if (results_) results_->MarkLessonPassed(lessonTitle_);
+    if (results_) results_->MarkLessonPassed(lessonTitle());
 }
 
 void DictationController::Command22_Click() {

@@ -12,20 +12,26 @@ class InterfaceSounds;
 class MessagePresenter;
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
 // The window's controls the dictation works with. Text2 is a QLineEdit,
-// QPlainTextEdit or QTextEdit. The frames may be null: their controls are
-// then created hidden.
+// QPlainTextEdit or QTextEdit. A frame's named controls are used when the
+// frame holds them and made when it does not; a null frame gets hidden ones.
 struct DictationWidgets {
     QWidget* text2 = nullptr;  // the typing box
     QLabel* label1 = nullptr;  // the sentence (its caption is the sentence checked)
     QLabel* label39 = nullptr; // the sentence's letter mask
     QWidget* frame11 =
-        nullptr; // buttons: Command22 复读, Command23 提示, Command24 首句, Command25 重做
-    QWidget* frame12 = nullptr; // counters: Label27 提示, Label28 错误, Label29 复读, Label30 score
-    QWidget* frame13 = nullptr; // pass mark: "过关分数：" Combo5 "分" and Command29
+        nullptr; // Command22 复读, Command23 提示, Command25 重做, Command24, Command28
+    QWidget* frame12 = nullptr; // Label27 提示, Label28 错误, Label29 复读, Label30 score
+    QWidget* frame13 = nullptr; // "过关分数：" Combo5 "分", Command29
+    // Read live when given: the next-sentence button (Command1), enabled
+    // except on the lesson's last sentence, and the lesson list (List1),
+    // whose current entry is the title starred when the lesson is passed.
+    QWidget* nextSentenceButton = nullptr;
+    QListWidget* lessonList = nullptr;
 };
 
 // The dictation test and the spelling check of sentence study: Enter in
@@ -49,14 +55,15 @@ public:
     QComboBox* passMarkBox() const { return combo5_; }
     QPushButton* button(int commandNumber) const; // 22 .. 25, 28
     int studyMode() const { return studyMode_; }
-    bool hasNextSentence() const { return hasNext_; }
+    bool hasNextSentence() const;
+    QString lessonTitle() const;
 
 public slots:
     // StudyMode: 1 sentence study, 8 dictation; other modes only check.
     void setStudyMode(int studyMode);
-    // Mirrors the next-sentence button: false exactly on the lesson's last sentence.
+    // Without a next-sentence button: false exactly on the lesson's last sentence.
     void setHasNextSentence(bool enabled);
-    // The lesson list's current entry, the title starred when the lesson is passed.
+    // Without a lesson list: the title starred when the lesson is passed.
     void setLessonTitle(const QString& title);
     // Every presented sentence: counters 0, 0, 0, 100; Text2 emptied and focused.
     void sentencePresented();

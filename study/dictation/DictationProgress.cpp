@@ -78,7 +78,6 @@ double DictationProgress::ratio() const {
 }
 
 void DictationProgress::setSentenceCount(int sentenceCount) {
-    sentenceCount_ = sentenceCount;
     label34_->setText(QString::number(sentenceCount));
     label34_->adjustSize();
     resetProgress();
@@ -104,8 +103,8 @@ void DictationProgress::redraw() {
     slash_->move(label33_->x() + label33_->width() + px(kLabelGapTwips), label33_->y());
     label34_->move(slash_->x() + slash_->width() + px(kLabelGapTwips), label33_->y());
     // A lesson without sentences has no ratio; its bar stays empty.
-    const double ratio =
-        sentenceCount_ > 0 ? leadingNumber(label33_->text()) / double(sentenceCount_) : 0.0;
+    const int count = sentenceCount();
+    const double ratio = count > 0 ? leadingNumber(label33_->text()) / double(count) : 0.0;
     label32_->setText(plainDecimal(ratio));
     const int left = int(twips(picture9_->width()) * ratio) - twips(picture10_->width());
     picture10_->move(px(left), 0);

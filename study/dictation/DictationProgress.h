@@ -18,7 +18,9 @@ public:
 
     int done() const;  // DictationDone
     int total() const; // DictationTotal
-    int sentenceCount() const { return sentenceCount_; }
+    // SentenceCount: DictationTotal is set to it with every lesson load, by
+    // setSentenceCount or by the window writing Label34 itself.
+    int sentenceCount() const { return total(); }
     double ratio() const; // DictationRatio
     QLabel* doneLabel() const { return label33_; }
     QLabel* slashLabel() const { return slash_; }
@@ -53,5 +55,4 @@ private:
     QLabel* label32_;
     QWidget* picture9_;
     QWidget* picture10_;
-    int sentenceCount_ = 0;
 };

@@ -496,10 +496,15 @@ TEST(Dictation, UsesTheWindowsOwnControls) {
     for (const char* name : {"Command26", "Command27", "Command17_3"})
         (new QPushButton(name, picture8))->setObjectName(name);
 
+    auto* command1 = new QPushButton("Command1", &window);
+    auto* list1 = new QListWidget(&window);
+    list1->addItems({"K", "L"});
+    list1->setCurrentRow(1);
+
     AnsweringPresenter presenter;
     DictationProgress progress(frame21);
     BookResultsPanel results(picture8, ProgramFolder(dir.path()), &presenter);
-    DictationController c({text2, label1, nullptr, frame11, frame12, frame13},
+    DictationController c({text2, label1, nullptr, frame11, frame12, frame13, command1, list1},
                           ProgramFolder(dir.path()), nullptr, &presenter, &progress, &results);
     EXPECT_EQ(frame11->findChildren<QPushButton*>().size(), 5);
     EXPECT_EQ(frame12->findChildren<QLabel*>().size(), 4);
@@ -508,17 +513,17 @@ TEST(Dictation, UsesTheWindowsOwnControls) {
     EXPECT_EQ(results.list(), list2);
     EXPECT_EQ(progress.bar(), picture10);
 
-    results.setBook("Book", "^" + hollow + "L^");
-    c.setLessonTitle("L");
+    results.setBook("Book", "^" + hollow + "K^" + hollow + "L^");
     c.setStudyMode(8);
-    c.setHasNextSentence(false);
-    progress.setSentenceCount(1);
+    command1->setEnabled(false); // the last sentence
+    // The window writes DictationTotal itself on lesson load.
+    frame21->findChild<QLabel*>("Label34")->setText("1");
     c.sentencePresented();
     text2->setPlainText("yes");
     c.Text2_KeyPress(13);
     EXPECT_EQ(frame12->findChild<QLabel*>("Label30")->text(), "100");
-    EXPECT_EQ(list2->count(), 1);
-    EXPECT_EQ(list2->item(0)->text(), star + "L");
+    EXPECT_EQ(list2->count(), 2);
+    EXPECT_EQ(list2->item(1)->text(), star + "L");
     EXPECT_EQ(progress.doneLabel(), frame21->findChild<QLabel*>("Label33"));
     EXPECT_EQ(progress.doneLabel()->text(), "1");
     EXPECT_EQ(picture10->x() + picture10->width(), picture9->width());
