@@ -4,10 +4,12 @@
 #include "TextFileStore.h"
 #include "Ui.h"
 
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
-FirstLaunchTip::FirstLaunchTip(QWidget* tip, QObject* parent) : QObject(parent), tip_(tip) {
+FirstLaunchTip::FirstLaunchTip(QWidget* tip, QLabel* sentence, QObject* parent)
+    : QObject(parent), tip_(tip), sentence_(sentence) {
     timer4_ = new QTimer(this);
     timer4_->setObjectName("Timer4");
     timer4_->setSingleShot(true);
@@ -26,7 +28,12 @@ void FirstLaunchTip::Command1_PointerEvent() {
     if (seen_) return;
     seen_ = true;
     if (launchCount_ != "1") return;
-    Ui::setLeft(tip_, 150);
+    // Under the last line of the sentence, inside the word strip.
+    const QWidget* strip = tip_->parentWidget();
+    const int lines = sentence_->heightForWidth(sentence_->width());
+    const int below = Ui::top(sentence_) - (strip ? Ui::top(strip) : 0) +
+                      twips(lines > 0 ? lines : sentence_->sizeHint().height()) + 90;
+    Ui::move(tip_, 150, below);
     tip_->show();
     tip_->raise();
     timer4_->start();

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+class QLabel;
 class QTimer;
 class QWidget;
 
@@ -14,7 +15,8 @@ class QWidget;
 class FirstLaunchTip : public QObject {
     Q_OBJECT
 public:
-    FirstLaunchTip(QWidget* tip, QObject* parent);
+    // `sentence` is the English line the tip is shown under.
+    FirstLaunchTip(QWidget* tip, QLabel* sentence, QObject* parent);
 
     // Reads the counter, adds this launch and writes it back.
     void countLaunch(const ProgramFolder& folder);
@@ -29,6 +31,7 @@ public slots:
 
 private:
     QWidget* tip_;
+    QLabel* sentence_;
     QTimer* timer4_;
     QString launchCount_;
     bool seen_ = false;

@@ -93,7 +93,7 @@ Form1::Form1(Environment env)
     modes_ = new StudyModes(this, &state_, presenter_, playback_, panels_);
     chooser_ = new LessonChooser(this, folder_, &state_, player_, presenter_, modes_, panels_,
                                  chrome_->lessonTitle(), notifier_);
-    tip_ = new FirstLaunchTip(panels_->Picture14, this);
+    tip_ = new FirstLaunchTip(panels_->Picture14, presenter_->Label1, this);
     keys_ = new ShortcutKeys(this, &state_, presenter_, playback_);
     soundEngine_ = std::move(env.soundEngine);
     sounds_ = new InterfaceSounds(soundEngine_.get(), this);
