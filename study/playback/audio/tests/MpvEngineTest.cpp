@@ -108,6 +108,23 @@ TEST_F(MpvEngineTest, RateSpeedsUpPlayback) {
     EXPECT_LT(ratio, 2.5);
 }
 
+// A sentence whose times lie past the end of its audio (a faulty lesson):
+// the position settles at the end of the file and the end is reported.
+TEST_F(MpvEngineTest, SeekPastTheEndSettlesAtTheEnd) {
+    QSignalSpy spy(engine.get(), &AudioEngine::finished);
+    engine->open(tone);
+    engine->seek(5.0);
+    engine->play();
+    ASSERT_TRUE(waitFor([&] { return spy.count() > 0; }));
+    EXPECT_FALSE(spy.at(0).at(0).toBool());
+    EXPECT_FALSE(engine->isPlaying());
+    EXPECT_NEAR(engine->position(), 2.0, 0.05);
+    engine->seek(0.5);
+    EXPECT_DOUBLE_EQ(engine->position(), 0.5);
+    engine->play();
+    EXPECT_TRUE(waitFor([&] { return engine->position() > 0.6; }));
+}
+
 struct BadFile {
     const char* name;
     QByteArray bytes; // empty name and bytes: the file does not exist
