@@ -8,6 +8,8 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 QString SourceError::text(const QString& sourceName) const {
     if (line <= 0) return sourceName + QStringLiteral(": ") + reason;
     return QStringLiteral("%1:%2: %3").arg(sourceName, QString::number(line), reason);
@@ -86,6 +88,9 @@ public:
         }
         finishLesson();
         finishBook();
+        std::stable_sort(
+            result_.errors.begin(), result_.errors.end(),
+            [](const SourceError& a, const SourceError& b) { return a.line < b.line; });
         if (result_.course.books.isEmpty() && result_.errors.isEmpty())
             result_.errors.append({0, QStringLiteral("the source names no book (\"book: name\")")});
         return std::move(result_);
@@ -151,27 +156,37 @@ private:
                 return error(QStringLiteral("the book \"%1\" is already given on line %2")
                                  .arg(name, QString::number(b.line)));
         book_ = SourceBook{name, lineNo_, {}};
+        lessonLines_.clear();
         haveBook_ = true;
     }
 
     void startLesson(const QString& title) {
         finishLesson();
-        section_ = Section::None;
-        if (!haveBook_) return error(QStringLiteral("a lesson must follow a \"book:\" line"));
-        if (title.isEmpty()) return error(QStringLiteral("the lesson has no title"));
+        // The sentences under a refused title are still checked, so that one
+        // run reports every fault.
+        lesson_ = SourceLesson{title, lineNo_, speech_, {}};
+        lessonErrors_ = result_.errors.size();
+        haveLesson_ = true;
+        section_ = Section::Lesson;
+        lessonRefused_ = true;
+        if (const QString problem = lessonTitleProblem(title); !problem.isEmpty())
+            return error(problem);
+        lessonRefused_ = false;
+        lessonLines_.insert(title, lineNo_);
+    }
+
+    QString lessonTitleProblem(const QString& title) const {
+        if (!haveBook_) return QStringLiteral("a lesson must follow a \"book:\" line");
+        if (title.isEmpty()) return QStringLiteral("the lesson has no title");
         if (const QString bad =
                 forbiddenMark(title, QStringLiteral("^"), QStringLiteral("a title"));
             !bad.isEmpty())
-            return error(bad);
-        if (const QString bad = unstorableCharacter(title); !bad.isEmpty()) return error(bad);
-        for (const SourceLesson& l : book_.lessons)
-            if (l.title == title)
-                return error(QStringLiteral("the lesson title \"%1\" is already used on line %2 "
-                                            "of this book")
-                                 .arg(title, QString::number(l.line)));
-        lesson_ = SourceLesson{title, lineNo_, speech_, {}};
-        haveLesson_ = true;
-        section_ = Section::Lesson;
+            return bad;
+        if (const QString bad = unstorableCharacter(title); !bad.isEmpty()) return bad;
+        if (const auto seen = lessonLines_.constFind(title); seen != lessonLines_.constEnd())
+            return QStringLiteral("the lesson title \"%1\" is already used on line %2 of this book")
+                .arg(title, QString::number(*seen));
+        return {};
     }
 
     void startDictionary(const QString& rest) {
@@ -248,7 +263,9 @@ private:
     void finishLesson() {
         if (!haveLesson_) return;
         haveLesson_ = false;
-        if (lesson_.sentences.isEmpty())
+        if (lessonRefused_) return;
+        // A lesson whose sentence lines were all refused is reported through them.
+        if (lesson_.sentences.isEmpty() && result_.errors.size() == lessonErrors_)
             return error(QStringLiteral("the lesson \"%1\" has no sentence").arg(lesson_.title),
                          lesson_.line);
         book_.lessons.append(lesson_);
@@ -278,6 +295,9 @@ private:
     bool haveBook_ = false;
     bool haveLesson_ = false;
     QHash<QString, int> headwordLines_;
+    QHash<QString, int> lessonLines_; // titles of the current book, refused lessons included
+    qsizetype lessonErrors_ = 0;
+    bool lessonRefused_ = false;
 };
 
 } // namespace

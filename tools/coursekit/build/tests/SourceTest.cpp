@@ -43,6 +43,20 @@ TEST(CourseSource, AcceptsByteOrderMarkAndCrLf) {
     EXPECT_TRUE(parseCourseSource(text).ok());
 }
 
+TEST(CourseSource, ReportsEveryFaultInLineOrderWithoutFollowUps) {
+    const ParsedSource parsed = parseCourseSource("book: 英语900句\n"
+                                                  "lesson: a\n"
+                                                  "Hello 你好\n"
+                                                  "lesson: a\n"
+                                                  "Hi | 嗨\n"
+                                                  "OK | 好 ☕\n");
+    QList<int> lines;
+    for (const SourceError& e : parsed.errors)
+        lines.append(e.line);
+    // The first lesson lost its only sentence: no extra "has no sentence".
+    EXPECT_EQ(lines, QList<int>({3, 4, 6}));
+}
+
 struct BadSource {
     const char* name;
     const char* text;
