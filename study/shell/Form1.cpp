@@ -150,7 +150,10 @@ Form1::Form1(Environment env)
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Form1::writeSettings);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The background read posts to this window: let it finish first.
+    if (dictionary_.valid()) dictionary_.wait();
+}
 
 void Form1::startUp() {
     // 1. The layout counts 15 twips per pixel, which holds at 96 dots per inch.
@@ -159,7 +162,12 @@ void Form1::startUp() {
 
     // 4. Phrase list and dictionary, kept whole for the word panel.
     if (auto text = TextFileStore::Load(folder_.phraseListPath())) WordGroupText = *text;
-    if (auto text = TextFileStore::Load(folder_.dictionaryPath())) DictionaryText = *text;
+    dictionary_ =
+        std::async(std::launch::async, [this, path = folder_.dictionaryPath()] {
+            QString text = TextFileStore::Load(path).value_or(QString());
+            QMetaObject::invokeMethod(this, &Form1::dictionaryReady, Qt::QueuedConnection);
+            return text;
+        }).share();
 
     // 7. Launch counter.
     tip_->countLaunch(folder_);
@@ -215,6 +223,11 @@ void Form1::applyDisplayChoices(const StudySettings* settings) {
     presenter_->applyChineseChoice();
     panels_->Label11->setVisible(panels_->compareChinese->isOn());
     if (settings) panels_->Combo5->setEditText(settings->passMark());
+}
+
+const QString& Form1::DictionaryText() const {
+    static const QString none;
+    return dictionary_.valid() ? dictionary_.get() : none;
 }
 
 QString Form1::settingsText() const {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <future>
 #include <memory>
 
 class AudioEngine;
@@ -72,7 +73,10 @@ public:
     ComparePanel* compare() const { return compare_; }
     VoiceRecorder* recorder() const { return recorder_; }
 
-    QString DictionaryText;
+    // DictionaryText: the dictionary is read in the background from start-up
+    // on, so a large one does not hold up the first sentence; this waits for
+    // the read when it is not done yet.
+    const QString& DictionaryText() const;
     QString WordGroupText;
 
     static QString windowCaption() { return QStringLiteral("Lingotra"); }
@@ -81,6 +85,8 @@ public:
 signals:
     // The first lesson has been presented after start-up.
     void started();
+    // DictionaryText has been read.
+    void dictionaryReady();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -120,4 +126,5 @@ private:
     InterfaceSounds* sounds_ = nullptr;
     WholeText* wholeText_ = nullptr;
     bool settingsWritten_ = false;
+    std::shared_future<QString> dictionary_;
 };

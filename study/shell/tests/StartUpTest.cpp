@@ -86,6 +86,19 @@ TEST(StartUp, FallsBackToTheFirstBookWithLessons) {
     }
 }
 
+TEST(StartUp, DictionaryAndPhraseListAreKept) {
+    TestCourse course;
+    const QString dictionary = QString::fromUtf8("$look[luk]v. 看\r\n$run[rVn]v. 跑\r\n$");
+    course.write("\\Lib.dll", dictionary);
+    course.write("\\wg.dll", "$look at$get up$");
+    Window w(course);
+    EXPECT_EQ(w.form->WordGroupText, "$look at$get up$");
+    bool ready = false;
+    QObject::connect(w.form.get(), &Form1::dictionaryReady, [&] { ready = true; });
+    EXPECT_EQ(w.form->DictionaryText(), dictionary);
+    QTRY_VERIFY_WITH_TIMEOUT(ready, 5000);
+}
+
 TEST(StartUp, DpiOtherThan96IsExplainedFirst) {
     TestCourse course;
     Window normal(course);
