@@ -17,6 +17,17 @@
 namespace {
 const QString kLineBreak = QStringLiteral("\r\n");
 
+// A rebuild must not take away what the learner has passed: lessons whose
+// title is still in the book keep their mark.
+QSet<QString> passedLessons(const ProgramFolder& folder, const QString& book) {
+    QSet<QString> passed;
+    const std::optional<QString> text = TextFileStore::Load(folder.resultsPath(book));
+    if (!text) return passed;
+    for (const QString& entry : CaretList::parse(*text))
+        if (entry.startsWith(kPassedMark)) passed.insert(entry.mid(1));
+    return passed;
+}
+
 bool useVoice(const SpeechSettings& speech, QList<SourceError>* errors) {
     if (Speech::instance().use(speech.voice, speech.rate)) return true;
     errors->append(
@@ -65,6 +76,7 @@ bool CourseBuilder::prepareLessons(const CourseSource& course, QList<SourceError
     for (const SourceBook& book : course.books) {
         QStringList titles;
         QStringList results;
+        const QSet<QString> passed = passedLessons(folder_, book.name);
         for (int n = 1; n <= book.lessons.size(); ++n) {
             const SourceLesson& lesson = book.lessons[n - 1];
             if (!useVoice(lesson.speech, errors)) return false;
@@ -95,7 +107,8 @@ bool CourseBuilder::prepareLessons(const CourseSource& course, QList<SourceError
             addBinary(folder_.lessonAudioPath(book.name, n), mp3);
             addText(folder_.lessonTextPath(book.name, n), text);
             titles.append(lesson.title);
-            results.append(kNotPassedMark + lesson.title);
+            results.append((passed.contains(lesson.title) ? kPassedMark : kNotPassedMark) +
+                           lesson.title);
             stats_.lessons += 1;
             stats_.sentences += int(lesson.sentences.size());
             stats_.audioSeconds += double(audio.samples.size()) / speech.sampleRate();

@@ -179,6 +179,17 @@ TEST_F(CourseBuildTest, LeavesTheLearnersSettingsAlone) {
     EXPECT_EQ(TextFileStore::Load(app.settingsPath()), mine);
 }
 
+TEST_F(CourseBuildTest, RebuildKeepsThePassedLessons) {
+    ASSERT_EQ(build(kSmall), 0);
+    const ProgramFolder app(folder());
+    Book b = Book::load(app, QString::fromUtf8("英语900句"));
+    ASSERT_TRUE(b.markPassed(QString::fromUtf8("学习")));
+    ASSERT_TRUE(b.saveResults(app));
+    ASSERT_EQ(build(kSmall), 0);
+    EXPECT_EQ(Book::load(app, QString::fromUtf8("英语900句")).resultsText,
+              QString::fromUtf8("^☆问候^★学习^"));
+}
+
 TEST_F(CourseBuildTest, FaultySourceLeavesTheFolderAsItWas) {
     ASSERT_EQ(build(kSmall), 0);
     const Snapshot before = snapshot(folder());
