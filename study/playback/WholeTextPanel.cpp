@@ -13,7 +13,6 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -91,8 +90,8 @@ void WholeTextPanel::styleWholeText() {
         r.Label12->hide();
         rows_->placeNumber(i, r.english.top);
         rows_->setHiddenByColour(r.Label6, !english);
-        WholeTextRows::setClickPointer(r.Label6, true);
-        WholeTextRows::setClickPointer(r.Label8, false);
+        rows_->setPointer(i, true, true);
+        rows_->setPointer(i, false, false);
         r.Label17->hide();
         r.Label18->hide();
         r.Line3->hide();
@@ -114,8 +113,8 @@ void WholeTextPanel::styleRecall(int mode) {
         rows_->placeNumber(i, r.english.top);
         rows_->placeUnderline(i);
         r.Line3->hide();
-        WholeTextRows::setClickPointer(r.Label6, !recallChinese);
-        WholeTextRows::setClickPointer(r.Label8, recallChinese);
+        rows_->setPointer(i, true, !recallChinese);
+        rows_->setPointer(i, false, recallChinese);
         r.Label17->setVisible(recallChinese);
         r.Label18->setVisible(!recallChinese);
     }
@@ -156,8 +155,8 @@ void WholeTextPanel::Command16_Click() {
             WholeTextRow& r = rows_->row(i);
             rows_->setHiddenByColour(r.Label6, !recallChinese);
             rows_->setHiddenByColour(r.Label8, recallChinese);
-            WholeTextRows::setClickPointer(r.Label6, !recallChinese);
-            WholeTextRows::setClickPointer(r.Label8, recallChinese);
+            rows_->setPointer(i, true, !recallChinese);
+            rows_->setPointer(i, false, recallChinese);
             if (!recallChinese) r.Image2->show();
         }
     }
@@ -329,6 +328,13 @@ bool WholeTextPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched != panels_->Picture2) return QObject::eventFilter(watched, event);
 
     if (type == QEvent::MouseMove) {
+        // The elements carry no pointer of their own: the list shows the one
+        // of the element under the mouse.
+        QWidget* under = panels_->Picture2->childAt(pos);
+        const bool hand = under && rows_->pointerOf(under) == 99;
+        if (hand != (panels_->Picture2->cursor().shape() == Qt::PointingHandCursor))
+            hand ? panels_->Picture2->setCursor(Qt::PointingHandCursor)
+                 : panels_->Picture2->unsetCursor();
         Picture2_MouseMove();
         return true;
     }

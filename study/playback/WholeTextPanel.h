@@ -10,7 +10,6 @@
 
 class InterfaceSounds;
 class Notifier;
-class QLabel;
 class QWidget;
 class SentencePlayback;
 class StudyPanels;

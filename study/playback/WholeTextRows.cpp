@@ -5,7 +5,7 @@
 #include "Ui.h"
 
 #include <QFontMetrics>
-#include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -89,8 +89,7 @@ void WholeTextRows::buildTemplates() {
     t.band18 = {kBandLeft, -100, 600, englishLine + 200};
     t.band17 = {kBandLeft, englishLine, 600, chineseLine + 270};
     auto label = [&](const char* base, const TwipsBox& box) {
-        auto* l = new QLabel(picture2_);
-        l->setObjectName(elementName(base, 0));
+        auto* l = new RowElement(picture2_, elementName(base, 0));
         put(l, box);
         l->hide();
         return l;
@@ -107,7 +106,6 @@ void WholeTextRows::buildTemplates() {
     t.Line3->hide();
     t.Label6->setPalette(englishShown_);
     t.Label8->setPalette(chineseShown_);
-    setClickPointer(t.Label6, true);
     rows_ = {t};
 }
 
@@ -121,64 +119,60 @@ int WholeTextRows::wrappedHeight(int naturalWidth, int w, int lineHeight) {
 }
 
 void WholeTextRows::clear() {
-    // Deleting a hidden list repaints nothing row by row.
-    const bool onScreen = picture2_->isVisible();
-    if (onScreen) picture2_->hide();
-    for (int i = int(rows_.size()) - 1; i >= 1; --i) {
-        WholeTextRow& r = rows_[i];
-        for (QWidget* w : {static_cast<QWidget*>(r.Label5), static_cast<QWidget*>(r.Label6),
-                           static_cast<QWidget*>(r.Label12), static_cast<QWidget*>(r.Label8),
-                           static_cast<QWidget*>(r.Line3), static_cast<QWidget*>(r.Image2),
-                           static_cast<QWidget*>(r.Label17), static_cast<QWidget*>(r.Label18)})
-            delete w;
-    }
     rows_.resize(1);
-    if (onScreen) picture2_->show();
+    if (!layer_) return;
+    // Deleting a hidden layer repaints nothing row by row.
+    layer_->hide();
+    delete layer_;
+    layer_ = nullptr;
 }
 
 int WholeTextRows::build(QStringView text) {
     const bool onScreen = picture2_->isVisible();
     if (onScreen) picture2_->hide();
     clear();
+    layer_ = new QWidget(picture2_);
+    layer_->setObjectName(QStringLiteral("WholeTextRowsLayer"));
+    layer_->setPalette(englishShown_);
+    const QFontMetrics fm(picture2_->font());
+    rows_.reserve(SentenceRecord::count(text) + 1);
     qsizetype open = text.indexOf(QLatin1Char('*'));
     int i = 0;
     while (open >= 0) {
         const qsizetype close = SentenceRecord::nextStar(text, open);
         if (close < 0) break;
-        addRow(++i, SentenceRecord::between(text, open, close));
+        addRow(++i, SentenceRecord::between(text, open, close), fm);
         open = close;
     }
     const WholeTextRow& last = rows_.back();
     const int height = i > 0 ? last.chinese.bottom() + 130 : 0;
+    layer_->setGeometry(0, 0, picture2_->width(), px(std::max(height, 0)));
+    layer_->show();
     if (onScreen) picture2_->show();
     emit rebuilt(i);
     return height;
 }
 
-void WholeTextRows::addRow(int i, QStringView record) {
+RowElement* WholeTextRows::element(const char* base, int i) const {
+    return new RowElement(layer_, elementName(base, i));
+}
+
+void WholeTextRows::addRow(int i, QStringView record, const QFontMetrics& fm) {
     const WholeTextRow& t = rows_[0];
     const WholeTextRow& prev = rows_[i - 1];
     const int w = wrapWidth();
-    const QFontMetrics fm(picture2_->font());
     const Sentence s = SentenceRecord::split(record);
     WholeTextRow r;
 
     // 1. The record holder.
-    r.Label5 = new QLabel(picture2_);
-    r.Label5->setObjectName(elementName("Label5", i));
-    r.Label5->setText(record.toString());
-    r.Label5->setTextFormat(Qt::PlainText);
+    r.Label5 = element("Label5", i);
     r.Label5->hide();
+    r.Label5->setText(record.toString());
 
-    // 2. The English line, wrapped when wider than W.
-    auto line = [&](const char* base, const QString& caption, const TwipsBox& tpl,
-                    const QPalette& palette) {
-        auto* l = new QLabel(picture2_);
-        l->setObjectName(elementName(base, i));
-        l->setTextFormat(Qt::PlainText);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // 2. The English line, wrapped when wider than W. Its colour and font
+    // come from the layer.
+    auto line = [&](RowElement* l, const QString& caption, const TwipsBox& tpl) {
         l->setText(caption);
-        l->setPalette(palette);
         const int natural = twips(fm.horizontalAdvance(caption) + 2);
         TwipsBox box = tpl;
         if (natural > w) {
@@ -188,54 +182,49 @@ void WholeTextRows::addRow(int i, QStringView record) {
         } else {
             box.width = natural;
         }
-        return std::pair{l, box};
+        return box;
     };
-    std::tie(r.Label6, r.english) = line("Label6", s.English, t.english, englishShown_);
+    r.Label6 = element("Label6", i);
+    r.english = line(r.Label6, s.English, t.english);
     r.english.top = prev.chinese.bottom() + 100;
     put(r.Label6, r.english);
-    setClickPointer(r.Label6, true);
 
     // 3. The band around the English line.
-    r.Label18 = new QLabel(picture2_);
-    r.Label18->setObjectName(elementName("Label18", i));
+    r.Label18 = element("Label18", i);
     r.band18 = {t.band18.left, r.english.top - 100, w, r.english.height + 200};
     put(r.Label18, r.band18);
-    setClickPointer(r.Label18, true);
 
     // 4. The row number; two digits reach further left.
-    r.Label12 = new QLabel(picture2_);
-    r.Label12->setObjectName(elementName("Label12", i));
+    r.Label12 = element("Label12", i);
+    r.Label12->hide();
     r.Label12->setText(QString::number(i) + QLatin1Char('.'));
     r.number = t.number;
     r.number.top = r.english.top;
     if (i > 9) r.number.left = t.number.left - 135;
     put(r.Label12, r.number);
-    r.Label12->hide();
 
     // 5. The underline.
-    r.Line3 = new LineWidget(picture2_, elementName("Line3", i), rows_[0].Line3->color());
+    r.Line3 = new LineWidget(layer_, elementName("Line3", i), t.Line3->color());
     r.Line3->hide();
 
     // 6. The play icon.
-    r.Image2 = new QLabel(picture2_);
-    r.Image2->setObjectName(elementName("Image2", i));
+    r.Image2 = element("Image2", i);
     r.Image2->setPixmap(icon_);
     r.icon = t.icon;
     r.icon.top = r.english.top + 30;
     put(r.Image2, r.icon);
-    setClickPointer(r.Image2, true);
 
     // 7. The Chinese line under the English.
-    std::tie(r.Label8, r.chinese) = line("Label8", s.Chinese, t.chinese, chineseShown_);
+    r.Label8 = element("Label8", i);
+    r.Label8->setPalette(chineseShown_);
+    r.chinese = line(r.Label8, s.Chinese, t.chinese);
     r.chinese.top = r.english.bottom() + 100;
     put(r.Label8, r.chinese);
 
     // 8. The band from the English line's bottom over the Chinese.
-    r.Label17 = new QLabel(picture2_);
-    r.Label17->setObjectName(elementName("Label17", i));
+    r.Label17 = element("Label17", i);
     r.band17 = {t.band17.left, r.english.bottom(), w, r.chinese.height + 270};
     put(r.Label17, r.band17);
-    setClickPointer(r.Label17, true);
 
     rows_.append(r);
     placeUnderline(i);
@@ -260,15 +249,15 @@ void WholeTextRows::placeNumber(int i, int top) {
     r.Label12->move(px(r.number.left), px(top));
 }
 
-QColor WholeTextRows::textColour(const QLabel* line) const {
+QColor WholeTextRows::textColour(const RowElement* line) const {
     return line->objectName().startsWith(QLatin1String("Label8_")) ? kChineseText : kEnglishText;
 }
 
-bool WholeTextRows::isHiddenByColour(const QLabel* line) const {
+bool WholeTextRows::isHiddenByColour(const RowElement* line) const {
     return line->palette().color(QPalette::WindowText) == back_;
 }
 
-void WholeTextRows::setHiddenByColour(QLabel* line, bool hidden) {
+void WholeTextRows::setHiddenByColour(RowElement* line, bool hidden) {
     const bool chinese = line->objectName().startsWith(QLatin1String("Label8_"));
     if (hidden)
         line->setPalette(chinese ? chineseHidden_ : englishHidden_);
@@ -276,13 +265,52 @@ void WholeTextRows::setHiddenByColour(QLabel* line, bool hidden) {
         line->setPalette(chinese ? chineseShown_ : englishShown_);
 }
 
-void WholeTextRows::toggleByColour(QLabel* line) {
+void WholeTextRows::toggleByColour(RowElement* line) {
     setHiddenByColour(line, !isHiddenByColour(line));
 }
 
-void WholeTextRows::setClickPointer(QWidget* w, bool clickable) {
-    if (clickable)
-        w->setCursor(Qt::PointingHandCursor);
-    else
-        w->unsetCursor();
+void WholeTextRows::setPointer(int i, bool english, bool clickable) {
+    (english ? rows_[i].englishPointer : rows_[i].chinesePointer) = clickable ? 99 : 0;
+}
+
+int WholeTextRows::pointerOf(const QWidget* element) const {
+    const QString name = element->objectName();
+    const qsizetype cut = name.lastIndexOf(QLatin1Char('_'));
+    if (cut <= 0) return 0;
+    const int i = name.mid(cut + 1).toInt();
+    if (i < 0 || i > count()) return 0;
+    const QStringView base = QStringView(name).left(cut);
+    if (base == QLatin1String("Label6")) return rows_[i].englishPointer;
+    if (base == QLatin1String("Label8")) return rows_[i].chinesePointer;
+    if (base == QLatin1String("Label17") || base == QLatin1String("Label18") ||
+        base == QLatin1String("Image2"))
+        return 99;
+    return 0;
+}
+
+RowElement::RowElement(QWidget* parent, const QString& name) : QWidget(parent) {
+    setObjectName(name);
+}
+
+void RowElement::setText(const QString& text) {
+    text_ = text;
+    update();
+}
+
+void RowElement::setWordWrap(bool on) {
+    wrap_ = on;
+    update();
+}
+
+void RowElement::setPixmap(const QPixmap& pixmap) {
+    pixmap_ = pixmap;
+    update();
+}
+
+void RowElement::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!pixmap_.isNull()) p.drawPixmap(0, 0, pixmap_);
+    if (text_.isEmpty()) return;
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | (wrap_ ? Qt::TextWordWrap : 0), text_);
 }

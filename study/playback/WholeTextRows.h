@@ -7,10 +7,33 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QStringView>
+#include <QWidget>
 
 class LineWidget;
-class QLabel;
+class QFontMetrics;
 class QWidget;
+
+// One element of a whole-text row: a caption drawn top-left in the
+// widget's text colour (wrapped or on one line), or a picture. A lesson has
+// thousands of them, so they are plain widgets without a label's machinery.
+class RowElement : public QWidget {
+    Q_OBJECT
+public:
+    RowElement(QWidget* parent, const QString& name);
+    QString text() const { return text_; }
+    void setText(const QString& text);
+    bool wordWrap() const { return wrap_; }
+    void setWordWrap(bool on);
+    void setPixmap(const QPixmap& pixmap);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
+    QPixmap pixmap_;
+    bool wrap_ = false;
+};
 
 // A place in twips. The rows keep their geometry in twips and hand the pixel
 // form to the widgets, so sums of tops and heights never pick up rounding.
@@ -24,15 +47,17 @@ struct TwipsBox {
 // underline and the play icon. Element 0 of every array is the hidden
 // template that the rows copy.
 struct WholeTextRow {
-    QLabel* Label5 = nullptr;  // RecordText
-    QLabel* Label6 = nullptr;  // English
-    QLabel* Label8 = nullptr;  // Chinese
-    QLabel* Label12 = nullptr; // "7."
-    QLabel* Label17 = nullptr; // band over the Chinese
-    QLabel* Label18 = nullptr; // band around the English
+    RowElement* Label5 = nullptr;  // RecordText
+    RowElement* Label6 = nullptr;  // English
+    RowElement* Label8 = nullptr;  // Chinese
+    RowElement* Label12 = nullptr; // "7."
+    RowElement* Label17 = nullptr; // band over the Chinese
+    RowElement* Label18 = nullptr; // band around the English
     LineWidget* Line3 = nullptr;
-    QLabel* Image2 = nullptr; // play icon
+    RowElement* Image2 = nullptr; // play icon
     TwipsBox english, chinese, number, band17, band18, icon;
+    // Pointer kinds of the two lines: 99 the template's hand, 0 the default.
+    int englishPointer = 99, chinesePointer = 0;
 };
 
 // The rows of the whole-text panel inside the list picture Picture2: removed
@@ -70,12 +95,15 @@ public:
 
     // Hiding a line gives it the template's background as its text colour.
     QColor backColour() const { return back_; }
-    QColor textColour(const QLabel* line) const;
-    bool isHiddenByColour(const QLabel* line) const;
-    void setHiddenByColour(QLabel* line, bool hidden);
-    void toggleByColour(QLabel* line);
-    // Pointer kind 99 (the template's hand) or 0 (default).
-    static void setClickPointer(QWidget* w, bool clickable);
+    QColor textColour(const RowElement* line) const;
+    bool isHiddenByColour(const RowElement* line) const;
+    void setHiddenByColour(RowElement* line, bool hidden);
+    void toggleByColour(RowElement* line);
+    // Pointer kind of a line: 99 (the template's hand) or 0 (default). The
+    // list shows the pointer of the element under the mouse (see pointerOf).
+    void setPointer(int i, bool english, bool clickable);
+    // 99 or 0 for any element of a row; the bands and icons always take 99.
+    int pointerOf(const QWidget* element) const;
 
     // The play icon of the rows.
     const QPixmap& playIcon() const { return icon_; }
@@ -85,10 +113,14 @@ signals:
 
 private:
     void buildTemplates();
-    void addRow(int i, QStringView record);
+    void addRow(int i, QStringView record, const QFontMetrics& fm);
+    RowElement* element(const char* base, int i) const;
     void put(QWidget* w, const TwipsBox& b);
 
     QWidget* picture2_;
+    // The rows live in one transparent layer over the list: removing a
+    // lesson's rows is deleting that layer, not thousands of single removals.
+    QWidget* layer_ = nullptr;
     QList<WholeTextRow> rows_;
     QFont englishFont_, chineseFont_, numberFont_;
     QPalette englishShown_, chineseShown_, englishHidden_, chineseHidden_;

@@ -19,9 +19,7 @@ struct PanelTest : ::testing::Test {
             n += underlined(i);
         return n;
     }
-    bool hand(const char* base, int i) const {
-        return rig.element(base, i)->cursor().shape() == Qt::PointingHandCursor;
-    }
+    bool hand(const char* base, int i) const { return rows->pointerOf(rig.element(base, i)) == 99; }
 };
 
 TEST_F(PanelTest, RecallChineseStyleAndClicks) {
@@ -36,7 +34,7 @@ TEST_F(PanelTest, RecallChineseStyleAndClicks) {
         ASSERT_TRUE(hand("Label8", i));
     }
     // The band under sentence 4, twice: its Chinese appears, then goes.
-    QLabel* band = rig.element("Label17", 4);
+    RowElement* band = rig.element("Label17", 4);
     rig.click(band);
     EXPECT_FALSE(hidden("Label8", 4));
     EXPECT_EQ(rig.downs(), 1);
@@ -129,7 +127,7 @@ TEST_F(PanelTest, ResetHidesTheRecalledLinesAgainAndScrollsToTheTop) {
 
 TEST_F(PanelTest, PlayIconClickPlaysTheRowWithSounds) {
     rig.tab(2);
-    QLabel* icon = rig.element("Image2", 5);
+    RowElement* icon = rig.element("Image2", 5);
     const QPoint at = icon->pos();
     rig.press(icon);
     EXPECT_EQ(icon->pos(), at + QPoint(1, 1));

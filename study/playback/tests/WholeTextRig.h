@@ -52,8 +52,8 @@ struct WholeTextRig : PlaybackRig {
     }
     void tab(int k) { QTest::mouseClick(modes->tab(k), Qt::LeftButton); }
 
-    QLabel* element(const char* base, int i) const {
-        return named<QLabel>(Ui::arrayName(QString::fromLatin1(base), i));
+    RowElement* element(const char* base, int i) const {
+        return named<RowElement>(Ui::arrayName(QString::fromLatin1(base), i));
     }
     int sounds_(const char* name) const {
         return soundEngine.count("open:" + ProgramFolder(dir.path()).interfaceSoundPath(name));
