@@ -1,6 +1,7 @@
 #include "PlaybackRig.h"
 #include "Ui.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -116,8 +117,14 @@ TEST_F(NavigationTest, TogglesAndPeeks) {
     EXPECT_TRUE(rig.notifier.shown[0].contains("F8"));
     EXPECT_TRUE(Ui::shown(p->Label1));
 
+    const auto picture = [&](const char* image) {
+        return rig.named<QLabel>(image)->pixmap().toImage();
+    };
+    EXPECT_EQ(picture("Image10"), rig.pictures.bitmap("1.jpg").toImage());
     QTest::mouseClick(label21, Qt::LeftButton); // English off
     EXPECT_FALSE(p->englishToggle()->isOn());
+    EXPECT_FALSE(rig.named<QCheckBox>("Check1")->isChecked());
+    EXPECT_EQ(picture("Image10"), rig.pictures.bitmap("0.jpg").toImage());
     EXPECT_FALSE(Ui::shown(p->Label1));
     EXPECT_FALSE(Ui::shown(rig.panels->Picture12));
     EXPECT_TRUE(Ui::shown(p->Label39));
