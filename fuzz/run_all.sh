@@ -36,7 +36,9 @@ for target in store_reader lesson caret_list settings; do
         -print_final_stats=1 -artifact_prefix="$work/artifacts-$target/" "${dict[@]}" "$@" \
         "$work/$target" "$here/corpus/$target" >"$log" 2>&1
     rc=$?
-    runs=$(grep -o 'Done [0-9]* runs' "$log" | grep -o '[0-9]*' || true)
+    done_line=$(grep -o 'Done [0-9]* runs in [0-9]* second' "$log" || true)
+    runs=$(echo "$done_line" | awk '{print $2}')
+    took=$(echo "$done_line" | awk '{print $5}')
     if [ $rc -ne 0 ]; then
         echo "fuzz_$target: FAILED (exit $rc)"
         tail -n 60 "$log"
@@ -45,7 +47,7 @@ for target in store_reader lesson caret_list settings; do
         done
         status=1
     else
-        echo "fuzz_$target: ok, ${runs:-?} executions in ${seconds} s"
+        echo "fuzz_$target: ok, ${runs:-?} executions in ${took:-?} s"
     fi
 done
 exit $status
