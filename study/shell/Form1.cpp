@@ -40,13 +40,14 @@
 #include <QUrl>
 
 namespace {
-// Bottom to top: what each part covers when panels overlap.
+// Bottom to top: what each part covers when panels overlap. The compare
+// panel's caption "录音音量调节>>" sits on the button row, over the panel.
 const char* const kStacking[] = {
-    "Shape1",  "Shape2",  "Shape3",   "Label36",   "Line2",       "Label7_12", "Label7_13",
-    "Frame1",  "Frame2",  "Frame3",   "Frame13",   "Command16",   "Label1",    "Label39",
-    "Label2",  "Label40", "Label41",  "Picture12", "Frame7",      "Frame8",    "Label7_2",
-    "Image18", "Frame14", "Text2",    "Frame5",    "Frame4",      "Frame11",   "Frame12",
-    "Frame21", "Label13", "Picture5", "Picture4",  "WordPicture", "Picture8"};
+    "Shape1",  "Shape2",   "Shape3",   "Label36",   "Line2",       "Label7_12", "Label7_13",
+    "Frame1",  "Frame2",   "Frame3",   "Frame13",   "Command16",   "Label1",    "Label39",
+    "Label2",  "Label40",  "Label41",  "Picture12", "Frame7",      "Frame8",    "Label7_2",
+    "Image18", "Frame14",  "Text2",    "Frame5",    "Frame4",      "Frame11",   "Frame12",
+    "Frame21", "Picture5", "Picture4", "Label13",   "WordPicture", "Picture8"};
 
 // The design values of the repeat memories for a first start without settings.
 const char* const kFirstReadTimes = "1";
