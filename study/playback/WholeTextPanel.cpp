@@ -271,12 +271,12 @@ void WholeTextPanel::Picture2_MouseMove() {
 }
 
 // ---- Mouse routing ----------------------------------------------------------
-// The row elements are plain labels: their mouse events reach the list
-// picture, which finds the element under the pointer. No row carries
-// connections of its own, so building a long lesson stays cheap.
+// The row elements take no mouse events of their own: the events reach the
+// list picture, which finds the element under the pointer. No row carries
+// connections, so building a long lesson stays cheap.
 
 WholeTextPanel::Hit WholeTextPanel::hitAt(QPoint pixelPos) const {
-    QWidget* child = panels_->Picture2->childAt(pixelPos);
+    QWidget* child = rows_->elementAt(pixelPos);
     if (!child) return {};
     const QString name = child->objectName();
     const qsizetype cut = name.lastIndexOf(QLatin1Char('_'));
@@ -330,7 +330,7 @@ bool WholeTextPanel::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseMove) {
         // The elements carry no pointer of their own: the list shows the one
         // of the element under the mouse.
-        QWidget* under = panels_->Picture2->childAt(pos);
+        QWidget* under = rows_->elementAt(pos);
         const bool hand = under && rows_->pointerOf(under) == 99;
         if (hand != (panels_->Picture2->cursor().shape() == Qt::PointingHandCursor))
             hand ? panels_->Picture2->setCursor(Qt::PointingHandCursor)

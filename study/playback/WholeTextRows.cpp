@@ -19,6 +19,7 @@ constexpr int kBandLeft = 600;
 constexpr int kChineseTemplateTop = -200;
 constexpr int kWrapMargin = 1100;
 constexpr int kFontPoints = 13;
+constexpr int kRowsPerLayer = 32;
 
 const QColor kEnglishText(28, 42, 47);
 const QColor kChineseText(74, 96, 102);
@@ -102,7 +103,7 @@ void WholeTextRows::buildTemplates() {
     t.Label18 = label("Label18", t.band18);
     t.Image2 = label("Image2", t.icon);
     t.Image2->setPixmap(icon_);
-    t.Line3 = new LineWidget(picture2_, elementName("Line3", 0), kUnderline);
+    t.Line3 = new RowLine(picture2_, elementName("Line3", 0), kUnderline);
     t.Line3->hide();
     t.Label6->setPalette(englishShown_);
     t.Label8->setPalette(chineseShown_);
@@ -120,10 +121,11 @@ int WholeTextRows::wrappedHeight(int naturalWidth, int w, int lineHeight) {
 
 void WholeTextRows::clear() {
     rows_.resize(1);
-    if (!layer_) return;
-    // Deleting a hidden layer repaints nothing row by row.
-    layer_->hide();
-    delete layer_;
+    for (QWidget* layer : std::as_const(layers_)) {
+        layer->hide(); // a hidden layer repaints nothing row by row
+        delete layer;
+    }
+    layers_.clear();
     layer_ = nullptr;
 }
 
@@ -131,9 +133,6 @@ int WholeTextRows::build(QStringView text) {
     const bool onScreen = picture2_->isVisible();
     if (onScreen) picture2_->hide();
     clear();
-    layer_ = new QWidget(picture2_);
-    layer_->setObjectName(QStringLiteral("WholeTextRowsLayer"));
-    layer_->setPalette(englishShown_);
     const QFontMetrics fm(picture2_->font());
     rows_.reserve(SentenceRecord::count(text) + 1);
     qsizetype open = text.indexOf(QLatin1Char('*'));
@@ -141,13 +140,22 @@ int WholeTextRows::build(QStringView text) {
     while (open >= 0) {
         const qsizetype close = SentenceRecord::nextStar(text, open);
         if (close < 0) break;
+        if (i % kRowsPerLayer == 0) {
+            layer_ = new QWidget(picture2_);
+            layer_->setObjectName(QStringLiteral("WholeTextLayer_%1").arg(layers_.size()));
+            layer_->setPalette(englishShown_);
+            layer_->setMouseTracking(true);
+            layers_.append(layer_);
+        }
         addRow(++i, SentenceRecord::between(text, open, close), fm);
         open = close;
     }
     const WholeTextRow& last = rows_.back();
     const int height = i > 0 ? last.chinese.bottom() + 130 : 0;
-    layer_->setGeometry(0, 0, picture2_->width(), px(std::max(height, 0)));
-    layer_->show();
+    for (QWidget* layer : std::as_const(layers_)) {
+        layer->setGeometry(0, 0, picture2_->width(), px(std::max(height, 0)));
+        layer->show();
+    }
     if (onScreen) picture2_->show();
     emit rebuilt(i);
     return height;
@@ -204,7 +212,7 @@ void WholeTextRows::addRow(int i, QStringView record, const QFontMetrics& fm) {
     put(r.Label12, r.number);
 
     // 5. The underline.
-    r.Line3 = new LineWidget(layer_, elementName("Line3", i), t.Line3->color());
+    r.Line3 = new RowLine(layer_, elementName("Line3", i), t.Line3->color());
     r.Line3->hide();
 
     // 6. The play icon.
@@ -273,6 +281,17 @@ void WholeTextRows::setPointer(int i, bool english, bool clickable) {
     (english ? rows_[i].englishPointer : rows_[i].chinesePointer) = clickable ? 99 : 0;
 }
 
+RowElement* WholeTextRows::elementAt(QPoint p) const {
+    // Later rows lie over earlier ones, and within a row the elements made
+    // later lie over those made before.
+    for (int i = count(); i >= 1; --i) {
+        const WholeTextRow& r = rows_[i];
+        for (RowElement* e : {r.Label17, r.Label8, r.Image2, r.Label18, r.Label6})
+            if (!e->isHidden() && e->geometry().contains(p)) return e;
+    }
+    return nullptr;
+}
+
 int WholeTextRows::pointerOf(const QWidget* element) const {
     const QString name = element->objectName();
     const qsizetype cut = name.lastIndexOf(QLatin1Char('_'));
@@ -290,6 +309,9 @@ int WholeTextRows::pointerOf(const QWidget* element) const {
 
 RowElement::RowElement(QWidget* parent, const QString& name) : QWidget(parent) {
     setObjectName(name);
+    // Moves without a button reach the list only through widgets that track
+    // the mouse; the list shows the pointer and hides the tips on them.
+    setMouseTracking(true);
 }
 
 void RowElement::setText(const QString& text) {
@@ -313,4 +335,18 @@ void RowElement::paintEvent(QPaintEvent*) {
     if (text_.isEmpty()) return;
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | (wrap_ ? Qt::TextWordWrap : 0), text_);
+}
+
+// A row element draws itself with a painter and inherits its font and colours
+// from the list; the style sheet has nothing to say about it. Polishing it
+// would still run every selector of the sheet over each of the thousands of
+// elements of a long lesson, so the polish is left out.
+bool RowElement::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) return true;
+    return QWidget::event(event);
+}
+
+bool RowLine::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) return true;
+    return LineWidget::event(event);
 }

@@ -9,7 +9,8 @@
 #include <QStringView>
 #include <QWidget>
 
-class LineWidget;
+#include "Ui.h"
+
 class QFontMetrics;
 class QWidget;
 
@@ -27,12 +28,24 @@ public:
     void setPixmap(const QPixmap& pixmap);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString text_;
     QPixmap pixmap_;
     bool wrap_ = false;
+};
+
+// The underline of a row: a line that, like the other row elements, skips
+// the style sheet's polishing.
+class RowLine : public LineWidget {
+    Q_OBJECT
+public:
+    using LineWidget::LineWidget;
+
+protected:
+    bool event(QEvent* event) override;
 };
 
 // A place in twips. The rows keep their geometry in twips and hand the pixel
@@ -53,7 +66,7 @@ struct WholeTextRow {
     RowElement* Label12 = nullptr; // "7."
     RowElement* Label17 = nullptr; // band over the Chinese
     RowElement* Label18 = nullptr; // band around the English
-    LineWidget* Line3 = nullptr;
+    RowLine* Line3 = nullptr;
     RowElement* Image2 = nullptr; // play icon
     TwipsBox english, chinese, number, band17, band18, icon;
     // Pointer kinds of the two lines: 99 the template's hand, 0 the default.
@@ -104,6 +117,9 @@ public:
     void setPointer(int i, bool english, bool clickable);
     // 99 or 0 for any element of a row; the bands and icons always take 99.
     int pointerOf(const QWidget* element) const;
+    // The topmost shown element that takes clicks (English and Chinese lines,
+    // bands, play icons) under a point of the list, in pixels; or null.
+    RowElement* elementAt(QPoint pixelPos) const;
 
     // The play icon of the rows.
     const QPixmap& playIcon() const { return icon_; }
@@ -118,9 +134,12 @@ private:
     void put(QWidget* w, const TwipsBox& b);
 
     QWidget* picture2_;
-    // The rows live in one transparent layer over the list: removing a
-    // lesson's rows is deleting that layer, not thousands of single removals.
-    QWidget* layer_ = nullptr;
+    // The rows live in transparent layers over the whole list, a few dozen
+    // rows each: removing a lesson's rows deletes the layers instead of
+    // removing thousands of single children, and painting compares an
+    // element only with the siblings of its own layer.
+    QList<QWidget*> layers_;
+    QWidget* layer_ = nullptr; // the layer new elements go into
     QList<WholeTextRow> rows_;
     QFont englishFont_, chineseFont_, numberFont_;
     QPalette englishShown_, chineseShown_, englishHidden_, chineseHidden_;

@@ -235,3 +235,23 @@ TEST_F(PanelTest, AClickOnTheListBackgroundIsNotARowClick) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PanelTest, TheListShowsThePointerOfTheLineUnderTheMouse) {
+    auto moveOver = [&](QWidget* w) {
+        const QPointF at(w->width() / 2.0, w->height() / 2.0);
+        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+        return rig.panels->Picture2->cursor().shape();
+    };
+    rig.tab(4);
+    EXPECT_EQ(moveOver(rig.element("Label8", 2)), Qt::ArrowCursor);
+    EXPECT_EQ(moveOver(rig.element("Image2", 2)), Qt::PointingHandCursor);
+    rig.tab(3);
+    EXPECT_EQ(moveOver(rig.element("Label6", 2)), Qt::ArrowCursor);
+    EXPECT_EQ(moveOver(rig.element("Label17", 2)), Qt::PointingHandCursor);
+}
+
+} // namespace
