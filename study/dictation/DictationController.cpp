@@ -241,7 +241,7 @@ void DictationController::showResult(const QString& text) {
 }
 
 void DictationController::Text2_KeyPress(int keyAscii) {
-    if (studyMode_ == 8) {
+    if (studyMode() == 8) {
         // A hint lasts until the next key.
         if (w_.label1) w_.label1->hide();
         if (w_.label39) w_.label39->show();
@@ -260,7 +260,7 @@ void DictationController::CheckTyping() {
 
     if (!check.correct) {
         playSound(QStringLiteral("wrong.wav"));
-        if (studyMode_ == 8) {
+        if (studyMode() == 8) {
             DictationCounters c = counters();
             c.addError();
             writeCounters(c);
@@ -269,11 +269,11 @@ void DictationController::CheckTyping() {
     }
 
     if (hasNextSentence()) {
-        if (studyMode_ == 1) {
+        if (studyMode() == 1) {
             emit nextSentenceRequested();
             return;
         }
-        if (studyMode_ != 8) return;
+        if (studyMode() != 8) return;
         const SentenceVerdict verdict = judgeSentence(label30_->text(), passMark());
         label30_->setText(verdict.score);
         if (!verdict.passed) {
@@ -287,13 +287,13 @@ void DictationController::CheckTyping() {
         return;
     }
 
-    if (studyMode_ == 1) {
+    if (studyMode() == 1) {
         if (presenter_)
             presenter_->showMessage(kFinishedTitle, kFinishedMessage,
                                     MessagePresenter::Icon::Information);
         return;
     }
-    if (studyMode_ != 8) return;
+    if (studyMode() != 8) return;
     // Once the lesson is complete, its last sentence counts no more.
     if (!progress_ || progress_->sentenceCount() <= progress_->done()) return;
     const SentenceVerdict verdict = judgeSentence(label30_->text(), passMark());

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class BookResultsPanel;
 class DictationProgress;
@@ -32,6 +33,9 @@ struct DictationWidgets {
     // whose current entry is the title starred when the lesson is passed.
     QWidget* nextSentenceButton = nullptr;
     QListWidget* lessonList = nullptr;
+    // Read live when given: the window's StudyMode, so that a tab click
+    // needs no call of setStudyMode.
+    std::function<int()> studyMode;
 };
 
 // The dictation test and the spelling check of sentence study: Enter in
@@ -54,7 +58,7 @@ public:
     QString passMark() const;
     QComboBox* passMarkBox() const { return combo5_; }
     QPushButton* button(int commandNumber) const; // 22 .. 25, 28
-    int studyMode() const { return studyMode_; }
+    int studyMode() const { return w_.studyMode ? w_.studyMode() : studyMode_; }
     bool hasNextSentence() const;
     QString lessonTitle() const;
 

@@ -3,6 +3,7 @@
 #include "AudioEngine.h"
 #include "ComparePanel.h"
 #include "Design.h"
+#include "DictationWiring.h"
 #include "DrawnToggle.h"
 #include "FirstLaunchTip.h"
 #include "InterfaceSounds.h"
@@ -104,6 +105,14 @@ Form1::Form1(Environment env)
                                   folder_.recordingPath(), this);
     // After the sentence navigation, whose buttons it shares.
     compare_ = new ComparePanel(this, &state_, panels_, playback_, recorder_, notifier_);
+    // Clickable words, word panel, dictation, results and export.
+    wordEngine_ = std::move(env.wordEngine);
+    dictation_ =
+        new DictationWiring({this, &state_, panels_, presenter_, playback_, chooser_, sounds_,
+                             notifier_, launcher_, wordEngine_.get(), folder_,
+                             [this] { return WordGroupText; }, [this] { return DictionaryText(); }},
+                            this);
+    connect(this, &Form1::dictionaryReady, dictation_, &DictationWiring::dictionaryReady);
 
     modes_->contentFrame()->lower();
     // The state holders of the drawn toggles lie under everything.
@@ -148,6 +157,7 @@ Form1::Form1(Environment env)
     // Loader steps 10 and 11: the new lesson's rows, built before cc styles them.
     connect(chooser_, &LessonChooser::lessonLoaded, wholeText_,
             [this] { wholeText_->loadRows(presenter_->LessonText()); });
+    connect(chooser_, &LessonChooser::lessonLoaded, compare_, &ComparePanel::lessonLoaded);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Form1::writeSettings);
 }
 

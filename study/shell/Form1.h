@@ -12,6 +12,7 @@
 
 class AudioEngine;
 class ComparePanel;
+class DictationWiring;
 class FirstLaunchTip;
 class InterfaceSounds;
 class Launcher;
@@ -44,6 +45,7 @@ public:
         std::function<int()> logicalDpi;              // default: the window's screen
         std::unique_ptr<VoiceSource> voiceSource;     // default: the microphone
         std::unique_ptr<AudioEngine> recordingEngine; // plays the recording; may be null
+        std::unique_ptr<AudioEngine> wordEngine;      // plays the word recordings; may be null
     };
 
     explicit Form1(Environment environment);
@@ -72,6 +74,7 @@ public:
     InterfaceSounds* sounds() const { return sounds_; }
     ComparePanel* compare() const { return compare_; }
     VoiceRecorder* recorder() const { return recorder_; }
+    DictationWiring* dictation() const { return dictation_; }
 
     // DictionaryText: the dictionary is read in the background from start-up
     // on, so a large one does not hold up the first sentence; this waits for
@@ -127,4 +130,6 @@ private:
     WholeText* wholeText_ = nullptr;
     bool settingsWritten_ = false;
     std::shared_future<QString> dictionary_;
+    std::unique_ptr<AudioEngine> wordEngine_;
+    DictationWiring* dictation_ = nullptr;
 };

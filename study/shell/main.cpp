@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
     env.soundEngine = createMpvEngine();
     // The learner's recording plays on a player of its own, beside the lesson.
     env.recordingEngine = createMpvEngine();
+    // A clicked word's recording plays on a player of its own.
+    env.wordEngine = createMpvEngine();
     // Without libmpv the window still works, silently, on the other engine.
     env.playerKind = env.engine ? 2 : 1;
     Form1 form(std::move(env));
