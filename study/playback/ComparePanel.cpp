@@ -114,11 +114,19 @@ void ComparePanel::Command14_Click() {
     endComparing();
 }
 
-void ComparePanel::endComparing() {
+void ComparePanel::lessonLoaded() {
+    forgetRecording();
+}
+
+void ComparePanel::forgetRecording() {
     Command9->setEnabled(false);
     Command10->setEnabled(false);
     Command12->setEnabled(false);
     if (recorder_) recorder_->stop();
+}
+
+void ComparePanel::endComparing() {
+    forgetRecording();
     playback_->Stop();
 }
 

@@ -62,6 +62,9 @@ public slots:
     // recording before it can be compared.
     void Command13_Click();
     void Command14_Click();
+    // Another lesson was loaded (its audio is already stopped): a recording
+    // of the old sentence is not compared with the new one.
+    void lessonLoaded();
     // The playback cycle reached the sentence's end in this mode.
     void sentenceEnded();
     // The recorder's completion event: the recording has played to its end.
@@ -70,6 +73,7 @@ public slots:
     void Check4_Change(bool on);
 
 private:
+    void forgetRecording();
     void endComparing();
 
     QWidget* form_;

@@ -249,6 +249,19 @@ TEST_F(CompareTest, NextSentenceWhileTheRecordingPlaysStopsIt) {
     EXPECT_EQ(sentencePlays(), 1);
 }
 
+TEST_F(CompareTest, AnotherLessonEndsTheLoopLikeASentenceChange) {
+    record(samples(800, 0));
+    click(panel->Command9);
+    sentenceReachesEnd();
+    ASSERT_TRUE(recorder->isPlaying());
+    rig.presenter->beginLesson(lessonOf(4), 4);
+    panel->lessonLoaded();
+    EXPECT_EQ(buttons(), "000");
+    EXPECT_FALSE(recorder->isPlaying());
+    recordingEngine.finish();
+    EXPECT_EQ(sentencePlays(), 1) << "the old recording starts nothing in the new lesson";
+}
+
 TEST_F(CompareTest, StandardPronunciationDuringTheLoop) {
     record(samples(800, 0));
     click(panel->Command9);
