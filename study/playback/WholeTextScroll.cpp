@@ -125,6 +125,10 @@ bool WholeTextScroll::eventFilter(QObject* watched, QEvent* event) {
     if (watched == panels_->Combo4 && event->type() == QEvent::KeyPress) {
         if (Combo4_KeyDown(static_cast<QKeyEvent*>(event)->key())) return true;
     } else if (watched == panels_->Image33) {
+        // Only mouse events may be read as such.
+        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseMove &&
+            event->type() != QEvent::MouseButtonRelease)
+            return QObject::eventFilter(watched, event);
         auto* m = static_cast<QMouseEvent*>(event);
         if (event->type() == QEvent::MouseButtonPress && m->button() == Qt::LeftButton) {
             Image33_MouseDown(twips(m->position().toPoint().y()));
