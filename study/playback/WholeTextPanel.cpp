@@ -25,6 +25,12 @@ constexpr int kModeShift = 240;
 constexpr int kToggleShift = 150;
 constexpr int kHiddenTemplateTop = -260;
 constexpr int kIconPress = 15;
+
+// Showing or hiding a widget that already is so still costs events; a long
+// lesson has thousands of elements to style.
+void setShown(QWidget* w, bool on) {
+    if (w->isHidden() == on) w->setVisible(on);
+}
 } // namespace
 
 WholeTextPanel::WholeTextPanel(StudyState* state, StudyPanels* panels, SentencePlayback* playback,
@@ -66,14 +72,14 @@ void WholeTextPanel::flowChinese(bool shown, int englishShift) {
         const WholeTextRow& prev = rows_->row(i - 1);
         if (shown) {
             rows_->setHiddenByColour(r.Label8, false);
-            r.Label8->show();
+            setShown(r.Label8, true);
             rows_->placeEnglish(i, left, prev.chinese.bottom() + 100);
-            r.Image2->show();
+            setShown(r.Image2, true);
         } else {
             rows_->setHiddenByColour(r.Label8, true);
-            r.Label8->hide();
+            setShown(r.Label8, false);
             rows_->placeEnglish(i, left - englishShift, prev.english.bottom() + 150);
-            r.Image2->hide();
+            setShown(r.Image2, false);
         }
         // A shown underline follows its line.
         rows_->placeUnderline(i);
@@ -87,14 +93,14 @@ void WholeTextPanel::styleWholeText() {
     flowChinese(chinese, kModeShift);
     for (int i = 1; i <= rows_->count(); ++i) {
         WholeTextRow& r = rows_->row(i);
-        r.Label12->hide();
+        setShown(r.Label12, false);
         rows_->placeNumber(i, r.english.top);
         rows_->setHiddenByColour(r.Label6, !english);
         rows_->setPointer(i, true, true);
         rows_->setPointer(i, false, false);
-        r.Label17->hide();
-        r.Label18->hide();
-        r.Line3->hide();
+        setShown(r.Label17, false);
+        setShown(r.Label18, false);
+        setShown(r.Line3, false);
     }
     panels_->Picture12->hide();
 }
@@ -106,17 +112,17 @@ void WholeTextPanel::styleRecall(int mode) {
         WholeTextRow& r = rows_->row(i);
         rows_->setHiddenByColour(r.Label6, !recallChinese);
         rows_->setHiddenByColour(r.Label8, recallChinese);
-        r.Label8->show();
+        setShown(r.Label8, true);
         rows_->placeEnglish(i, left, rows_->row(i - 1).chinese.bottom() + 100);
-        r.Image2->show();
-        r.Label12->hide();
+        setShown(r.Image2, true);
+        setShown(r.Label12, false);
         rows_->placeNumber(i, r.english.top);
         rows_->placeUnderline(i);
-        r.Line3->hide();
+        setShown(r.Line3, false);
         rows_->setPointer(i, true, !recallChinese);
         rows_->setPointer(i, false, recallChinese);
-        r.Label17->setVisible(recallChinese);
-        r.Label18->setVisible(!recallChinese);
+        setShown(r.Label17, recallChinese);
+        setShown(r.Label18, !recallChinese);
     }
     panels_->Picture12->hide();
 }
@@ -157,7 +163,7 @@ void WholeTextPanel::Command16_Click() {
             rows_->setHiddenByColour(r.Label8, recallChinese);
             rows_->setPointer(i, true, !recallChinese);
             rows_->setPointer(i, false, recallChinese);
-            if (!recallChinese) r.Image2->show();
+            if (!recallChinese) setShown(r.Image2, true);
         }
     }
     focusKeySink();
@@ -176,7 +182,7 @@ void WholeTextPanel::rowPlay(int i) {
 
 void WholeTextPanel::hideUnderlines() {
     for (int i = 1; i <= rows_->count(); ++i)
-        rows_->row(i).Line3->hide();
+        setShown(rows_->row(i).Line3, false);
 }
 
 void WholeTextPanel::showUnderline(int i) {

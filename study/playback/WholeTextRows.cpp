@@ -121,18 +121,15 @@ int WholeTextRows::wrappedHeight(int naturalWidth, int w, int lineHeight) {
 
 void WholeTextRows::clear() {
     rows_.resize(1);
-    for (QWidget* layer : std::as_const(layers_)) {
-        layer->hide(); // a hidden layer repaints nothing row by row
-        delete layer;
-    }
+    qDeleteAll(layers_);
     layers_.clear();
     layer_ = nullptr;
 }
 
 int WholeTextRows::build(QStringView text) {
-    const bool onScreen = picture2_->isVisible();
-    if (onScreen) picture2_->hide();
     clear();
+    // The new layers stay hidden while they fill, so an element costs no
+    // show of its own until its layer is shown.
     const QFontMetrics fm(picture2_->font());
     rows_.reserve(SentenceRecord::count(text) + 1);
     qsizetype open = text.indexOf(QLatin1Char('*'));
@@ -156,7 +153,6 @@ int WholeTextRows::build(QStringView text) {
         layer->setGeometry(0, 0, picture2_->width(), px(std::max(height, 0)));
         layer->show();
     }
-    if (onScreen) picture2_->show();
     emit rebuilt(i);
     return height;
 }
@@ -201,6 +197,7 @@ void WholeTextRows::addRow(int i, QStringView record, const QFontMetrics& fm) {
     r.Label18 = element("Label18", i);
     r.band18 = {t.band18.left, r.english.top - 100, w, r.english.height + 200};
     put(r.Label18, r.band18);
+    r.Label18->hide(); // the mode's style shows the bands it uses
 
     // 4. The row number; two digits reach further left.
     r.Label12 = element("Label12", i);
@@ -233,6 +230,7 @@ void WholeTextRows::addRow(int i, QStringView record, const QFontMetrics& fm) {
     r.Label17 = element("Label17", i);
     r.band17 = {t.band17.left, r.english.bottom(), w, r.chinese.height + 270};
     put(r.Label17, r.band17);
+    r.Label17->hide();
 
     rows_.append(r);
     placeUnderline(i);
@@ -240,6 +238,7 @@ void WholeTextRows::addRow(int i, QStringView record, const QFontMetrics& fm) {
 
 void WholeTextRows::placeEnglish(int i, int left, int top) {
     WholeTextRow& r = rows_[i];
+    if (r.english.left == left && r.english.top == top) return;
     r.english.left = left;
     r.english.top = top;
     r.Label6->move(px(left), px(top));
@@ -248,11 +247,15 @@ void WholeTextRows::placeEnglish(int i, int left, int top) {
 void WholeTextRows::placeUnderline(int i) {
     WholeTextRow& r = rows_[i];
     const int y = r.english.bottom() + 30;
+    if (r.Line3->x1() == r.english.left && r.Line3->y1() == y &&
+        r.Line3->x2() == r.english.left + r.english.width && r.Line3->y2() == y)
+        return;
     r.Line3->setLine(r.english.left, y, r.english.left + r.english.width, y);
 }
 
 void WholeTextRows::placeNumber(int i, int top) {
     WholeTextRow& r = rows_[i];
+    if (r.number.top == top) return;
     r.number.top = top;
     r.Label12->move(px(r.number.left), px(top));
 }
@@ -266,6 +269,7 @@ bool WholeTextRows::isHiddenByColour(const RowElement* line) const {
 }
 
 void WholeTextRows::setHiddenByColour(RowElement* line, bool hidden) {
+    if (isHiddenByColour(line) == hidden) return;
     const bool chinese = line->objectName().startsWith(QLatin1String("Label8_"));
     if (hidden)
         line->setPalette(chinese ? chineseHidden_ : englishHidden_);
