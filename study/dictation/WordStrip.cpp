@@ -64,10 +64,16 @@ WordStrip::WordStrip(QWidget* picture12, QWidget* picture14, QWidget* picture13,
 
 WordStrip::~WordStrip() = default;
 
+void WordStrip::setWordFont(const QFont& font) {
+    words_[0]->setFont(font);
+    words_[0]->adjustSize();
+}
+
 QLabel* WordStrip::makeWordLabel(const QString& caption, int index) {
     auto* label = new QLabel(caption, picture12_);
     label->setObjectName(QStringLiteral("SenWordLabel_%1").arg(index));
-    label->setFont(wordFont());
+    // New elements take their font from the template.
+    label->setFont(words_.isEmpty() ? wordFont() : words_[0]->font());
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAutoFillBackground(false);
     label->setTextFormat(Qt::PlainText);

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QString>
 
+class QFont;
 class QFrame;
 class QLabel;
 class QWidget;
@@ -27,6 +28,9 @@ public:
 
     // WordGroupText: the phrase list "$look at$at the$...".
     void setPhraseList(const QString& wordGroupText) { phraseList_ = wordGroupText; }
+    // The template's font ("Times New Roman" 15.75 pt by design), which every
+    // word label takes; the template is sized to it again.
+    void setWordFont(const QFont& font);
 
     // Elements of SenWordLabel including the template.
     int count() const { return int(words_.size()); }

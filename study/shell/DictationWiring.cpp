@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 // The word player's volume, as the lesson player's second control has it.
@@ -60,11 +61,20 @@ DictationWiring::DictationWiring(DictationParts parts, QObject* parent)
 
     // The words cover the plain English line they are made from.
     panels->Picture12->setAttribute(Qt::WA_StyledBackground, true);
-    panels->Picture12->setStyleSheet(QStringLiteral("QFrame#Picture12 { background: #fbfbf7; }"));
+    panels->Picture12->setStyleSheet(
+        QStringLiteral("QFrame#Picture12 { background: #fbfbf7; } QLabel { color: #1c2a2f; }"));
     strip_ = new WordStrip(panels->Picture12, panels->Picture14, picture13_, this);
+    // The words look like the English line (and its mask) and start where it
+    // starts, so showing or hiding the English moves nothing.
+    strip_->setWordFont(presenter->Label1->font());
+    QLabel* wordTemplate = strip_->wordLabel(0);
+    wordTemplate->resize(std::max(0, presenter->Label1->x() - panels->Picture12->x()),
+                         wordTemplate->height());
     panels->Picture12->installEventFilter(this);
 
     panel_ = new WordPanel(panels->WordPicture, nullptr, wordPlayer_, parts_.folder, this);
+    panel_->frame()->setStyleSheet(
+        QStringLiteral("QFrame#WordShape { border: 1px solid #9fb3b6; background: transparent; }"));
     if (Launcher* launcher = parts_.launcher)
         panel_->setUrlOpener([launcher](const QUrl& url) { launcher->openUrl(url); });
 
