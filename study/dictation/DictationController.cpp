@@ -178,6 +178,7 @@ void DictationController::setLessonTitle(const QString& title) {
 }
 
 bool DictationController::hasNextSentence() const {
+    if (w_.moreSentences) return w_.moreSentences();
     return w_.nextSentenceButton ? w_.nextSentenceButton->isEnabled() : hasNext_;
 }
 

@@ -36,6 +36,11 @@ struct DictationWidgets {
     // Read live when given: the window's StudyMode, so that a tab click
     // needs no call of setStudyMode.
     std::function<int()> studyMode;
+    // Read live when given, before the next-sentence button: whether the
+    // current sentence is not the lesson's last. The button is enabled on
+    // the last sentence too after a restart at sentence 1, which would keep
+    // a one-sentence lesson from ever being passed.
+    std::function<bool()> moreSentences;
 };
 
 // The dictation test and the spelling check of sentence study: Enter in

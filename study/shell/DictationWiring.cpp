@@ -92,6 +92,7 @@ DictationWiring::DictationWiring(DictationParts parts, QObject* parent)
     w.lessonList = parts_.chooser->List1();
     StudyState* state = parts_.state;
     w.studyMode = [state] { return state->StudyMode; };
+    w.moreSentences = [presenter] { return presenter->SentenceNo() < presenter->SentenceCount(); };
     controller_ = new DictationController(w, parts_.folder, parts_.sounds, &messages_, progress_,
                                           results_, this);
     exporter_ = new LessonExporter(parts_.form, this);

@@ -230,6 +230,37 @@ TEST(DictationWindow, FailedSentenceIsRedoneAndRestartGoesBackToTheFirst) {
     EXPECT_EQ(w.sentenceNo(), 1);
 }
 
+// The dictation tab enables the next-sentence button on sentence 1 even when
+// it is the lesson's only sentence; the lesson must still be passable.
+TEST(DictationWindow, OneSentenceLessonIsPassedAndStarred) {
+    TestCourse course;
+    course.write("\\SETTING\\BookList\\" + course.book + ".dat",
+                 QString::fromUtf8("^第1课 问候^第2课 介绍^第3课 天气^第4课 一句^"));
+    course.write("\\SETTING\\Results\\" + course.book + ".dat",
+                 QString::fromUtf8("^☆第1课 问候^☆第2课 介绍^☆第3课 天气^☆第4课 一句^"));
+    course.write("\\book\\" + course.book + "\\4.dat", TestCourse::lesson(4, 1));
+    course.touch("\\Sound\\" + course.book + "\\4.mp3");
+    course.write("\\SETTING\\set.dat",
+                 QString::fromUtf8("3\\1\\1\\1\\0\\1\\0\\1\\0\\新英语900句\\60\\"));
+    StudyWindow w(course);
+    ASSERT_EQ(w.form->presenter()->Label1->text(), "L4 sentence 1.");
+    w.notifier.shown.clear();
+
+    // Sentence study: the only sentence typed is the end of the lesson.
+    w.retype("L4 sentence 1.");
+    EXPECT_EQ(w.notifier.shown, QStringList{kFinishedTitle + "|" + kFinishedMessage});
+
+    w.form->modes()->Label14_MouseUp(8);
+    EXPECT_TRUE(w.form->presenter()->Command1->isEnabled());
+    w.notifier.shown.clear();
+    w.retype("L4 sentence 1.");
+    EXPECT_EQ(w.notifier.shown, QStringList{kResultTitle + "|" + lessonPassedMessage("100")});
+    EXPECT_EQ(w.label("Label33"), "1");
+    EXPECT_TRUE(w.form->panels()->Picture8->isVisible());
+    EXPECT_EQ(savedResults(course),
+              QString::fromUtf8("^☆第1课 问候^☆第2课 介绍^☆第3课 天气^★第4课 一句^"));
+}
+
 TEST(DictationWindow, SentenceStudyIsAPlainTypingExercise) {
     TestCourse course;
     StudyWindow w(course);
