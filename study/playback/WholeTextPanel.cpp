@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -45,6 +46,14 @@ WholeTextPanel::WholeTextPanel(StudyState* state, StudyPanels* panels, SentenceP
     connect(panels_->wholeTextEnglish, &DrawnToggle::changed, this, &WholeTextPanel::Check5_Click);
     connect(panels_->Command34, &QPushButton::clicked, this, &WholeTextPanel::Command34_Click);
     connect(panels_->Command16, &QPushButton::clicked, this, &WholeTextPanel::Command16_Click);
+    // The translation tip looks like the window's other tips and keeps to the
+    // top right of the list, clear of the lines.
+    panels_->Picture11->setProperty("role", "tip");
+    panels_->Picture11->style()->unpolish(panels_->Picture11);
+    panels_->Picture11->style()->polish(panels_->Picture11);
+    Ui::setLeft(panels_->Picture11,
+                Ui::width(panels_->Picture5) - 280 - Ui::width(panels_->Picture11) - 240);
+    Ui::setTop(panels_->Picture11, 120);
 }
 
 void WholeTextPanel::sound(const char* name) {

@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 
 namespace {
 // Design of the template row inside Picture2 (twips).
@@ -51,12 +52,10 @@ QPixmap drawPlayIcon(int sizePx) {
 } // namespace
 
 WholeTextRows::WholeTextRows(QWidget* picture2) : QObject(picture2), picture2_(picture2) {
-    QFont font("Times New Roman", kFontPoints);
-    font.setStyleHint(QFont::Serif);
-    englishFont_ = chineseFont_ = numberFont_ = font;
-    // Every row element inherits the list's font: one font for the whole
-    // list, the Chinese glyphs coming from the font's fallback.
-    picture2_->setFont(font);
+    // One font for every row element, set on the layers: the Chinese glyphs
+    // come from the font's fallback.
+    font_ = QFont("Times New Roman", kFontPoints);
+    font_.setStyleHint(QFont::Serif);
     Ui::setBackground(picture2_, kBack);
     back_ = kBack;
     englishShown_ = chineseShown_ = englishHidden_ = chineseHidden_ = picture2_->palette();
@@ -76,11 +75,11 @@ void WholeTextRows::put(QWidget* w, const TwipsBox& b) {
 }
 
 void WholeTextRows::buildTemplates() {
-    const QFontMetrics fm(englishFont_);
+    const QFontMetrics fm(font_);
     // The Chinese line is as tall as a line of the CJK fallback font.
     QFont cjk(QStringLiteral("Noto Sans CJK SC"), kFontPoints);
     const int englishLine = twips(fm.height() + 2);
-    const int chineseLine = std::max(englishLine, twips(QFontMetrics(cjk).height() + 2));
+    const int chineseLine = std::max(englishLine, twips(QFontMetrics(cjk).height() + 8));
 
     WholeTextRow t;
     t.english = {kLineLeft, 0, 600, englishLine};
@@ -91,6 +90,7 @@ void WholeTextRows::buildTemplates() {
     t.band17 = {kBandLeft, englishLine, 600, chineseLine + 270};
     auto label = [&](const char* base, const TwipsBox& box) {
         auto* l = new RowElement(picture2_, elementName(base, 0));
+        l->setFont(font_);
         put(l, box);
         l->hide();
         return l;
@@ -130,7 +130,7 @@ int WholeTextRows::build(QStringView text) {
     clear();
     // The new layers stay hidden while they fill, so an element costs no
     // show of its own until its layer is shown.
-    const QFontMetrics fm(picture2_->font());
+    const QFontMetrics fm(font_);
     rows_.reserve(SentenceRecord::count(text) + 1);
     qsizetype open = text.indexOf(QLatin1Char('*'));
     int i = 0;
@@ -138,7 +138,8 @@ int WholeTextRows::build(QStringView text) {
         const qsizetype close = SentenceRecord::nextStar(text, open);
         if (close < 0) break;
         if (i % kRowsPerLayer == 0) {
-            layer_ = new QWidget(picture2_);
+            layer_ = new RowLayer(picture2_);
+            layer_->setFont(font_);
             layer_->setObjectName(QStringLiteral("WholeTextLayer_%1").arg(layers_.size()));
             layer_->setPalette(englishShown_);
             layer_->setMouseTracking(true);
@@ -183,6 +184,7 @@ void WholeTextRows::addRow(int i, QStringView record, const QFontMetrics& fm) {
             box.height = wrappedHeight(natural, w, tpl.height);
             box.width = w;
             l->setWordWrap(true);
+            l->setLinePitch(px(tpl.height));
         } else {
             box.width = natural;
         }
@@ -338,7 +340,22 @@ void RowElement::paintEvent(QPaintEvent*) {
     if (!pixmap_.isNull()) p.drawPixmap(0, 0, pixmap_);
     if (text_.isEmpty()) return;
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | (wrap_ ? Qt::TextWordWrap : 0), text_);
+    if (!wrap_ || pitch_ <= 0) {
+        p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop, text_);
+        return;
+    }
+    QTextLayout layout(text_, font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    int k = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++k) {
+        line.setLineWidth(width());
+        line.setPosition(QPointF(0, k * pitch_));
+    }
+    layout.endLayout();
+    layout.draw(&p, QPointF(0, 0));
 }
 
 // A row element draws itself with a painter and inherits its font and colours
@@ -353,4 +370,9 @@ bool RowElement::event(QEvent* event) {
 bool RowLine::event(QEvent* event) {
     if (event->type() == QEvent::Polish) return true;
     return LineWidget::event(event);
+}
+
+bool RowLayer::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) return true;
+    return QWidget::event(event);
 }

@@ -25,6 +25,9 @@ public:
     void setText(const QString& text);
     bool wordWrap() const { return wrap_; }
     void setWordWrap(bool on);
+    // Wrapped lines are set this many pixels apart: a wrapped element is as
+    // high as its template line times its line count.
+    void setLinePitch(int pixels) { pitch_ = pixels; }
     void setPixmap(const QPixmap& pixmap);
 
 protected:
@@ -35,6 +38,7 @@ private:
     QString text_;
     QPixmap pixmap_;
     bool wrap_ = false;
+    int pitch_ = 0;
 };
 
 // The underline of a row: a line that, like the other row elements, skips
@@ -43,6 +47,18 @@ class RowLine : public LineWidget {
     Q_OBJECT
 public:
     using LineWidget::LineWidget;
+
+protected:
+    bool event(QEvent* event) override;
+};
+
+// A layer of rows over the list, carrying the rows' font and colours. The
+// style sheet would put the list's own font back on a polished widget, so
+// the layer is not polished either.
+class RowLayer : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
 
 protected:
     bool event(QEvent* event) override;
@@ -121,6 +137,8 @@ public:
     // bands, play icons) under a point of the list, in pixels; or null.
     RowElement* elementAt(QPoint pixelPos) const;
 
+    // The font of every row element.
+    const QFont& font() const { return font_; }
     // The play icon of the rows.
     const QPixmap& playIcon() const { return icon_; }
 
@@ -141,7 +159,7 @@ private:
     QList<QWidget*> layers_;
     QWidget* layer_ = nullptr; // the layer new elements go into
     QList<WholeTextRow> rows_;
-    QFont englishFont_, chineseFont_, numberFont_;
+    QFont font_;
     QPalette englishShown_, chineseShown_, englishHidden_, chineseHidden_;
     QColor back_;
     QPixmap icon_;

@@ -23,6 +23,9 @@ WholeTextScroll::WholeTextScroll(StudyPanels* panels) : QObject(panels), panels_
     panels_->Image33->installEventFilter(this);
     panels_->Image32->installEventFilter(this);
     panels_->Image33->setCursor(Qt::PointingHandCursor);
+    // Arrow buttons of 17 pixels have no room for the window's button padding.
+    for (QPushButton* b : {panels_->Command32, panels_->Command33})
+        b->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; border-radius: 2px; }"));
     Ui::setBackground(panels_->Image32, QColor(236, 240, 240));
     Ui::setBackground(panels_->Image33, QColor(160, 178, 182));
 }

@@ -78,8 +78,7 @@ TEST_F(RowsTest, RowTensNumberSitsFurtherLeft) {
 TEST_F(RowsTest, AWrappedRowIsThreeTemplateLinesHigh) {
     // An English line between two and three wrap widths long.
     const QString longLine = QString("word ").repeated(200).trimmed();
-    const int natural =
-        twips(QFontMetrics(rig.panels->Picture2->font()).horizontalAdvance(longLine) + 2);
+    const int natural = twips(QFontMetrics(rows->font()).horizontalAdvance(longLine) + 2);
     const int w = natural * 2 / 5; // natural = 2.5 W
     Ui::setWidth(rig.panels->Picture2, w + 1100);
     const int actualW = rows->wrapWidth();
