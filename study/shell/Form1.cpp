@@ -158,7 +158,6 @@ Form1::Form1(Environment env)
     connect(chooser_, &LessonChooser::lessonLoaded, wholeText_,
             [this] { wholeText_->loadRows(presenter_->LessonText()); });
     connect(chooser_, &LessonChooser::lessonLoaded, compare_, &ComparePanel::lessonLoaded);
-    connect(chooser_, &LessonChooser::lessonLoaded, compare_, &ComparePanel::lessonLoaded);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Form1::writeSettings);
 }
 
