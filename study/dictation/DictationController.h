@@ -35,12 +35,12 @@ struct DictationWidgets {
     QListWidget* lessonList = nullptr;
     // Read live when given: the window's StudyMode, so that a tab click
     // needs no call of setStudyMode.
-    std::function<int()> studyMode;
+    std::function<int()> studyMode = nullptr;
     // Read live when given, before the next-sentence button: whether the
     // current sentence is not the lesson's last. The button is enabled on
     // the last sentence too after a restart at sentence 1, which would keep
     // a one-sentence lesson from ever being passed.
-    std::function<bool()> moreSentences;
+    std::function<bool()> moreSentences = nullptr;
 };
 
 // The dictation test and the spelling check of sentence study: Enter in
