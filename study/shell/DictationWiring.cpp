@@ -80,6 +80,9 @@ DictationWiring::DictationWiring(DictationParts parts, QObject* parent)
 
     progress_ = new DictationProgress(panels->Frame21, this);
     results_ = new BookResultsPanel(panels->Picture8, parts_.folder, &messages_, this);
+    // The panel's own close button is too small for the buttons' padding.
+    if (auto* close = panels->Picture8->findChild<QPushButton*>(QStringLiteral("Command17_3")))
+        close->setStyleSheet(QStringLiteral("QPushButton { padding: 0; }"));
 
     DictationWidgets w;
     w.text2 = panels->Text2;
