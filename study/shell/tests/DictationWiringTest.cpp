@@ -51,6 +51,7 @@ struct StudyWindow {
     RecordingLauncher launcher;
     FakeAudioEngine* engine = nullptr;
     FakeAudioEngine* wordEngine = nullptr;
+    FakeAudioEngine* soundEngine = nullptr;
     std::unique_ptr<Form1> form;
 
     explicit StudyWindow(const TestCourse& course) {
@@ -62,6 +63,9 @@ struct StudyWindow {
         auto word = std::make_unique<FakeAudioEngine>();
         wordEngine = word.get();
         env.wordEngine = std::move(word);
+        auto sounds = std::make_unique<FakeAudioEngine>();
+        soundEngine = sounds.get();
+        env.soundEngine = std::move(sounds);
         env.playerKind = 2;
         env.notifier = &notifier;
         env.launcher = &launcher;
@@ -114,9 +118,18 @@ TEST(DictationWindow, ThreeSentenceLessonFromTheFirstKeyToTheStarInTheFile) {
     EXPECT_FALSE(w.form->presenter()->Label1->isVisible());
     EXPECT_TRUE(w.form->presenter()->Label39->isVisible());
 
-    // Sentence 1 "L1 sentence 1.": a wrong letter is selected and costs 10.
+    // Sentence 1 "L1 sentence 1.": every key clicks; a wrong letter is
+    // selected, sounds the error and costs 10.
+    course.touch("\\SETTING\\Sound\\type.wav");
+    course.touch("\\SETTING\\Sound\\wrong.wav");
+    const QString typeSound = "open:" + course.path("\\SETTING\\Sound\\type.wav");
+    const QString wrongSound = "open:" + course.path("\\SETTING\\Sound\\wrong.wav");
+    w.soundEngine->calls.clear();
     w.type("l1 sentance 1");
+    EXPECT_EQ(w.soundEngine->count(typeSound), 13);
     w.enter();
+    EXPECT_EQ(w.soundEngine->calls.last(), "play");
+    EXPECT_EQ(w.soundEngine->count(wrongSound), 1);
     EXPECT_EQ(w.text2()->textCursor().selectedText(), "a");
     EXPECT_EQ(w.text2()->toPlainText(), "l1 sentance 1"); // Enter adds no line break
     EXPECT_EQ(w.label("Label28"), "1");
