@@ -1,6 +1,7 @@
 #include "DictationWiring.h"
 
 #include "BookResultsPanel.h"
+#include "Design.h"
 #include "DictationController.h"
 #include "DictationProgress.h"
 #include "Dictionary.h"
@@ -34,6 +35,7 @@ constexpr int kWordVolume = 70;
 // The gap rendering's panel keeps its design place beside the client area.
 constexpr int kPicture13Left = 18435, kPicture13Top = 3930;
 constexpr int kPicture13Width = 4800, kPicture13Height = 1725;
+constexpr int kCommand35Left = 21495;
 } // namespace
 
 void DictationWiring::NotifierMessages::showMessage(const QString& title, const QString& text,
@@ -99,6 +101,10 @@ DictationWiring::DictationWiring(DictationParts parts, QObject* parent)
     controller_ = new DictationController(w, parts_.folder, parts_.sounds, &messages_, progress_,
                                           results_, this);
     exporter_ = new LessonExporter(parts_.form, this);
+    // The export button lies beyond the design client's right edge; a window
+    // stretched wider than the design keeps it that far beyond its own edge
+    // instead of showing it over the mode strip.
+    parts_.form->installEventFilter(this);
 
     connect(presenter, &SentencePresenter::presented, this, &DictationWiring::sentencePresented);
     connect(strip_, &WordStrip::wordClicked, this,
@@ -165,6 +171,13 @@ void DictationWiring::updateExport() {
 }
 
 bool DictationWiring::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parts_.form && event->type() == QEvent::Resize) {
+        if (QPushButton* command35 = exporter_->button()) {
+            const int beyond = kCommand35Left - Design::kClientWidth;
+            const int left = std::max(kCommand35Left, twips(parts_.form->width()) + beyond);
+            command35->move(px(left), command35->y());
+        }
+    }
     // A click on the strip beside the words closes the word panel.
     if (watched == parts_.panels->Picture12 && event->type() == QEvent::MouseButtonPress)
         panel_->hidePanel();

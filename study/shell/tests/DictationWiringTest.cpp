@@ -393,6 +393,10 @@ TEST(DictationWindow, BookChoiceReadsItsResultsAndExportWritesTheLesson) {
     QPushButton* command35 = w.named<QPushButton>("Command35");
     ASSERT_NE(command35, nullptr);
     EXPECT_EQ(command35->text(), "Command35");
+    EXPECT_EQ(command35->geometry(), QRect(px(21495), px(1350), px(2955), px(735)));
+    // A window wider than the design keeps the button beyond its right edge.
+    w.form->resize(px(30000), w.form->height());
+    QTRY_VERIFY(command35->x() >= w.form->width());
     command35->click();
     EXPECT_EQ(TextFileStore::Load(out.filePath("1.txt")).value_or("<missing>"),
               QString::fromUtf8("L1 sentence 1.*第1句。\r\nL1 sentence 2.*第2句。\r\n"
