@@ -6,12 +6,15 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSource>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QMediaDevices>
 #include <QTimer>
 
 namespace {
+
+constexpr qint64 kFragmentUSecs = 20'000;
 
 // The microphone in pull mode: Qt hands us an I/O device that we read on our
 // own timer, so nothing depends on Qt's notification interval.
@@ -38,6 +41,9 @@ public:
         stop();
         tail_.clear();
         input_ = new QAudioSource(device_, format_, this);
+        // Small fragments: the server hands audio over sooner, so less of a
+        // take is still on its way when the learner stops.
+        input_->setBufferSize(format_.bytesForDuration(kFragmentUSecs));
         io_ = input_->start();
         if (!io_ || input_->error() != QAudio::NoError) {
             delete input_;
@@ -45,7 +51,12 @@ public:
             io_ = nullptr;
             return false;
         }
+        clock_.start();
         return true;
+    }
+
+    qint64 elapsedUSecs() const override {
+        return clock_.isValid() ? clock_.nsecsElapsed() / 1000 : -1;
     }
 
     QByteArray readAll() override {
@@ -57,9 +68,10 @@ public:
 
     void stop() override {
         if (!input_) return;
-        // What the source still holds is read before it is closed; what
-        // arrives after stop is not waited for.
+        // What the source still holds is read before it is closed; the
+        // recorder has already waited for the rest of the take.
         if (io_) tail_ += io_->readAll();
+        clock_.invalidate();
         input_->stop();
         delete input_;
         input_ = nullptr;
@@ -75,6 +87,7 @@ private:
     QAudioSource* input_ = nullptr;
     QIODevice* io_ = nullptr;
     QByteArray tail_;
+    QElapsedTimer clock_;
 };
 
 } // namespace
@@ -87,15 +100,25 @@ VoiceRecorder::VoiceRecorder(VoiceSource* source, AudioEngine* engine, QString w
                              QObject* parent)
     : QObject(parent), source_(source), engine_(engine), wavPath_(std::move(wavPath)) {
     pullTimer_ = new QTimer(this);
-    pullTimer_->setInterval(50);
+    pullTimer_->setInterval(kPullIntervalMs);
     connect(pullTimer_, &QTimer::timeout, this, &VoiceRecorder::pull);
     if (engine_) {
         connect(engine_, &AudioEngine::finished, this, [this](bool) {
-            if (!playing_) return;
+            // The end of an earlier playback is not the end of one that is
+            // still waiting for its file.
+            if (!playing_ || playWaits_) return;
             playing_ = false;
             emit done();
         });
     }
+}
+
+VoiceRecorder::~VoiceRecorder() {
+    // The window is closing: the take is kept, but nothing is played and no
+    // one is told, as the engine and the listeners may be gone already.
+    blockSignals(true);
+    playWaits_ = false;
+    completeTake();
 }
 
 bool VoiceRecorder::deviceAvailable() const {
@@ -105,38 +128,88 @@ bool VoiceRecorder::deviceAvailable() const {
 void VoiceRecorder::record() {
     if (!deviceAvailable()) return;
     stop();
+    // A take still being finished is replaced by this one anyway; the device
+    // is free for it now rather than after the wait.
+    completeTake();
     pcm_.clear();
     if (!source_->start()) return;
+    rate_ = source_->sampleRate();
+    channels_ = source_->channels();
     recording_ = true;
     pullTimer_->start();
 }
 
 void VoiceRecorder::pull() {
-    if (recording_) pcm_ += source_->readAll();
+    if (!source_ || (!recording_ && !finishing_)) return;
+    pcm_ += source_->readAll();
+    if (finishing_ && (takeComplete() || ++tailTicks_ >= kMaxTailMs / kPullIntervalMs))
+        completeTake();
+}
+
+bool VoiceRecorder::takeComplete() const {
+    return wantedBytes_ < 0 || pcm_.size() >= wantedBytes_;
 }
 
 void VoiceRecorder::stop() {
     if (recording_) {
-        pullTimer_->stop();
-        pcm_ += source_->readAll();
-        source_->stop();
-        pcm_ += source_->readAll();
         recording_ = false;
-        WavFile::Pcm pcm;
-        pcm.sampleRate = source_->sampleRate();
-        pcm.channels = source_->channels();
-        pcm.samples = std::move(pcm_);
-        pcm_.clear();
-        recorded_ = WavFile::write(wavPath_, pcm);
+        finishing_ = true;
+        tailTicks_ = 0;
+        // What the learner said up to this press is still partly in the
+        // sound server's and Qt's buffers; the device keeps running until as
+        // much audio as the press lasted has come in.
+        const qint64 usecs = source_ ? source_->elapsedUSecs() : -1;
+        wantedBytes_ = -1;
+        if (usecs >= 0) wantedBytes_ = usecs * rate_ / 1'000'000 * channels_ * 2;
+        if (source_) pcm_ += source_->readAll();
+        if (takeComplete()) completeTake();
     }
     if (playing_) {
         playing_ = false;
-        if (engine_) engine_->pause();
+        if (playWaits_)
+            playWaits_ = false;
+        else if (engine_)
+            engine_->pause();
+    }
+}
+
+void VoiceRecorder::completeTake() {
+    if (!finishing_) return;
+    finishing_ = false;
+    pullTimer_->stop();
+    if (source_) {
+        pcm_ += source_->readAll();
+        source_->stop();
+        pcm_ += source_->readAll();
+    }
+    // Reading on after the press brings in a little of what followed it.
+    if (wantedBytes_ >= 0 && pcm_.size() > wantedBytes_) pcm_.truncate(wantedBytes_);
+    WavFile::Pcm pcm;
+    pcm.sampleRate = rate_;
+    pcm.channels = channels_;
+    pcm.samples = std::move(pcm_);
+    pcm_.clear();
+    recorded_ = WavFile::write(wavPath_, pcm);
+    emit saved(recorded_);
+    if (playWaits_) {
+        playWaits_ = false;
+        playing_ = false;
+        startPlayback();
     }
 }
 
 void VoiceRecorder::play() {
     stop();
+    if (finishing_) {
+        // Playing now would open the previous take: the engine starts once
+        // this one is in the file.
+        if (engine_) playing_ = playWaits_ = true;
+        return;
+    }
+    startPlayback();
+}
+
+void VoiceRecorder::startPlayback() {
     // Only a recording made here is played: an old file from an earlier
     // session (or a failed write) is not the learner's current attempt.
     if (!engine_ || !recorded_ || !QFileInfo::exists(wavPath_)) return;

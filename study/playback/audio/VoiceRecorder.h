@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -18,6 +19,12 @@ public:
     virtual void stop() = 0;          // stop capturing; readAll() still drains
     virtual int sampleRate() const = 0;
     virtual int channels() const = 0; // 16-bit signed samples
+    // Wall-clock time since start(), or -1 when the source cannot tell. A
+    // live device hands its audio over late (the sound server and Qt buffer
+    // it), so what has arrived when the learner stops falls short of what he
+    // said; this is how much there is to wait for. A source without a clock
+    // is taken to have handed over everything by stop().
+    virtual qint64 elapsedUSecs() const { return -1; }
 };
 
 // The default microphone through Qt Multimedia; available() is false when
@@ -27,15 +34,31 @@ std::unique_ptr<VoiceSource> createMicrophoneSource(QObject* parent = nullptr);
 // Records the learner's voice to a WAV file and plays it back through an
 // engine. done() is the completion event: it fires once when the recording's
 // playback has ended.
+//
+// Stopping a recording does not close the device at once: the device is read
+// on until the take is as long as the press was (or kMaxTailMs have passed),
+// and only then is the file written. A play() asked for meanwhile starts once
+// the file is written; a record() ends the unfinished take with what it has.
 class VoiceRecorder : public QObject {
     Q_OBJECT
 public:
+    static constexpr int kPullIntervalMs = 50;
+    // How long after stop the last part of a take is waited for at most.
+    static constexpr int kMaxTailMs = 600;
+
     // Neither pointer is owned; `engine` may be null (then play finds nothing).
     VoiceRecorder(VoiceSource* source, AudioEngine* engine, QString wavPath,
                   QObject* parent = nullptr);
+    // A take still being finished is written with what has arrived.
+    ~VoiceRecorder() override;
 
     bool deviceAvailable() const;
     bool isRecording() const { return recording_; }
+    // Stopped by the learner, but the device's last part is still read in
+    // and the file not yet written.
+    bool isFinishing() const { return finishing_; }
+    // True from play() until the playback ends or is stopped, including
+    // while the play waits for the take to be written.
     bool isPlaying() const { return playing_; }
     // A recording was made and written by this recorder.
     bool hasRecording() const { return recorded_; }
@@ -43,20 +66,34 @@ public:
 
 public slots:
     void record();
-    void stop(); // stops recording (writing the file) or playback
+    void stop(); // stops recording (the file follows shortly) or playback
     void play(); // from the start
+    // The pull timer's tick: takes what the device captured, and ends a
+    // stopped take once it is complete or has been waited for long enough.
+    void pull();
 
 signals:
     void done();
+    // The stopped take is in the file (ok) or could not be written.
+    void saved(bool ok);
 
 private:
-    void pull();
-    VoiceSource* source_;
+    bool takeComplete() const;
+    void completeTake();
+    void startPlayback();
+
+    QPointer<VoiceSource> source_;
     AudioEngine* engine_;
     QString wavPath_;
     bool recording_ = false;
+    bool finishing_ = false;
     bool playing_ = false;
+    bool playWaits_ = false; // playing_, but the engine not yet started
     bool recorded_ = false;
     QByteArray pcm_;
+    int rate_ = 0;
+    int channels_ = 0;
+    qint64 wantedBytes_ = -1; // the take's length by the wall clock; -1 unknown
+    int tailTicks_ = 0;
     class QTimer* pullTimer_ = nullptr;
 };

@@ -9,6 +9,11 @@
 
 namespace {
 
+constexpr int kRate = 22050;
+constexpr int ms(int n) {
+    return kRate * n / 1000;
+} // samples in n ms
+
 // A microphone the test speaks into: `pending` is what has been captured.
 class FakeVoiceSource : public VoiceSource {
 public:
@@ -16,19 +21,24 @@ public:
     bool capturing = false;
     QByteArray pending;
     QByteArray afterStop; // what the device still held when stopped
+    qint64 elapsed = -1;  // wall-clock time since start; -1: no clock
+    int stops = 0;
 
     bool available() const override { return present; }
     bool start() override { return capturing = present; }
     QByteArray readAll() override { return std::exchange(pending, {}); }
     void stop() override {
         capturing = false;
+        ++stops;
         pending += std::exchange(afterStop, {});
     }
-    int sampleRate() const override { return 22050; }
+    int sampleRate() const override { return kRate; }
     int channels() const override { return 1; }
+    qint64 elapsedUSecs() const override { return elapsed; }
 };
 
-QByteArray samples(int count, qint16 first) {
+// A ramp that wraps around: each sample tells where it was in the take.
+QByteArray samples(int count, int first) {
     QByteArray out;
     for (int i = 0; i < count; ++i) {
         const qint16 v = qint16(first + i);
@@ -113,6 +123,138 @@ TEST_F(VoiceRecorderTest, WithoutAnInputDeviceNothingIsRecordedOrPlayed) {
     noSource.play();
 }
 
+// A live device hands its audio over late: when the learner presses stop
+// after 2 s, only 1.6 s has arrived. The rest comes on the next reads, with
+// some of what followed the press; the take is the 2 s of the press.
+TEST_F(VoiceRecorderTest, TheTailArrivingAfterStopIsKept) {
+    VoiceRecorder recorder(&source, &engine, wav());
+    int saved = 0;
+    QObject::connect(&recorder, &VoiceRecorder::saved, [&](bool ok) { saved += ok; });
+    recorder.record();
+    source.elapsed = 2'000'000;
+    source.pending = samples(ms(1600), 0);
+    recorder.stop();
+    EXPECT_FALSE(recorder.isRecording());
+    EXPECT_TRUE(recorder.isFinishing());
+    EXPECT_TRUE(source.capturing) << "the device runs on until the tail is in";
+    EXPECT_FALSE(QFile::exists(wav())) << "nothing is written before the take is complete";
+
+    recorder.pull(); // nothing new yet
+    source.pending = samples(ms(300), ms(1600));
+    recorder.pull();
+    EXPECT_TRUE(recorder.isFinishing());
+    source.pending = samples(ms(150), ms(1900)); // 50 ms past the press
+    recorder.pull();
+    EXPECT_FALSE(recorder.isFinishing());
+    EXPECT_FALSE(source.capturing);
+    EXPECT_EQ(saved, 1);
+    EXPECT_TRUE(recorder.hasRecording());
+    const auto pcm = WavFile::read(wav());
+    ASSERT_TRUE(pcm.has_value());
+    EXPECT_EQ(pcm->samples, samples(ms(2000), 0));
+}
+
+// However late the device is, the take is written within a bounded time,
+// with what has come in by then.
+TEST_F(VoiceRecorderTest, TheTailIsWaitedForABoundedTime) {
+    VoiceRecorder recorder(&source, &engine, wav());
+    recorder.record();
+    source.elapsed = 2'000'000;
+    source.pending = samples(ms(1000), 0);
+    recorder.stop();
+    const int ticks = VoiceRecorder::kMaxTailMs / VoiceRecorder::kPullIntervalMs;
+    EXPECT_EQ(ticks, 12);
+    for (int i = 1; i < ticks; ++i) {
+        source.pending = samples(ms(10), ms(1000) + ms(10) * (i - 1));
+        recorder.pull();
+        ASSERT_TRUE(recorder.isFinishing()) << "tick " << i;
+    }
+    source.afterStop = samples(ms(20), 5);
+    recorder.pull();
+    EXPECT_FALSE(recorder.isFinishing());
+    const auto pcm = WavFile::read(wav());
+    ASSERT_TRUE(pcm.has_value());
+    EXPECT_EQ(pcm->samples, samples(ms(1000) + ms(10) * (ticks - 1), 0) + samples(ms(20), 5));
+}
+
+// Requests while the take is being finished: play waits for the file (it
+// must not open the previous take); stop cancels that play but not the take;
+// record ends the take with what it has, as the new take replaces it.
+TEST_F(VoiceRecorderTest, RequestsWhileFinishing) {
+    ASSERT_TRUE(WavFile::write(wav(), {kRate, 1, samples(50, 7)})); // an earlier take
+    VoiceRecorder recorder(&source, &engine, wav());
+    int done = 0;
+    QObject::connect(&recorder, &VoiceRecorder::done, [&] { ++done; });
+    recorder.record();
+    source.elapsed = 1'000'000;
+    source.pending = samples(ms(700), 0);
+    recorder.play(); // stops the recording and asks to hear it
+    EXPECT_TRUE(recorder.isFinishing());
+    EXPECT_TRUE(recorder.isPlaying());
+    EXPECT_TRUE(engine.calls.isEmpty()) << "the previous take is not opened";
+    engine.finish(); // an earlier playback's end is not this one's
+    EXPECT_EQ(done, 0);
+    source.pending = samples(ms(300), ms(700));
+    recorder.pull();
+    EXPECT_EQ(engine.calls, QStringList({"open:" + wav(), "play"}));
+    EXPECT_EQ(WavFile::read(wav())->samples, samples(ms(1000), 0));
+    engine.finish();
+    EXPECT_EQ(done, 1);
+
+    engine.calls.clear();
+    recorder.record();
+    source.pending = samples(ms(500), 1);
+    recorder.play();
+    recorder.stop();
+    EXPECT_FALSE(recorder.isPlaying());
+    EXPECT_TRUE(recorder.isFinishing());
+    source.pending = samples(ms(500), 1 + ms(500));
+    recorder.pull();
+    EXPECT_FALSE(recorder.isFinishing());
+    EXPECT_TRUE(engine.calls.isEmpty()) << "the cancelled play stays cancelled";
+    EXPECT_EQ(WavFile::read(wav())->samples, samples(ms(1000), 1));
+
+    recorder.record();
+    source.pending = samples(ms(400), 2);
+    recorder.stop();
+    ASSERT_TRUE(recorder.isFinishing());
+    recorder.record(); // at once: the unfinished take is written as it is
+    EXPECT_TRUE(recorder.isRecording());
+    EXPECT_FALSE(recorder.isFinishing());
+    EXPECT_TRUE(source.capturing);
+    EXPECT_EQ(WavFile::read(wav())->samples, samples(ms(400), 2));
+}
+
+// Closing the window while a take is being finished still writes it; a
+// source destroyed first leaves what had arrived.
+TEST_F(VoiceRecorderTest, AnUnfinishedTakeIsWrittenOnDestruction) {
+    {
+        VoiceRecorder recorder(&source, &engine, wav());
+        recorder.record();
+        source.elapsed = 1'000'000;
+        source.pending = samples(ms(600), 0);
+        recorder.play(); // waits for the file, which comes too late for it
+        source.afterStop = samples(ms(100), 3);
+    }
+    EXPECT_EQ(WavFile::read(wav())->samples, samples(ms(600), 0) + samples(ms(100), 3));
+    EXPECT_EQ(source.stops, 1);
+    EXPECT_TRUE(engine.calls.isEmpty()) << "a closing window plays nothing";
+
+    auto gone = std::make_unique<FakeVoiceSource>();
+    {
+        VoiceRecorder recorder(gone.get(), &engine, wav());
+        recorder.record();
+        gone->elapsed = 1'000'000;
+        gone->pending = samples(ms(300), 9);
+        recorder.stop();
+        gone.reset();
+    }
+    const auto pcm = WavFile::read(wav());
+    ASSERT_TRUE(pcm.has_value());
+    EXPECT_EQ(pcm->sampleRate, kRate);
+    EXPECT_EQ(pcm->samples, samples(ms(300), 9));
+}
+
 TEST(WavFile, RejectsWhatIsNotSixteenBitPcm) {
     QTemporaryDir dir;
     const QString path = dir.filePath("x.wav");
@@ -139,6 +281,9 @@ TEST(MicrophoneSource, RecordsOrDoesNothing) {
     EXPECT_EQ(recorder.isRecording(), recorder.deviceAvailable());
     QTest::qWait(300);
     recorder.stop();
+    // The device's last part is read in before the file is written.
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !recorder.isFinishing(); }, VoiceRecorder::kMaxTailMs + 1000));
     EXPECT_EQ(recorder.hasRecording(), recorder.deviceAvailable());
     if (recorder.hasRecording()) {
         EXPECT_TRUE(WavFile::read(dir.filePath("Recorder.wav")));
