@@ -1,7 +1,8 @@
 #include "BookResultsPanel.h"
 
-#include "MessagePresenter.h"
+#include "Notifier.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -9,9 +10,9 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-BookResultsPanel::BookResultsPanel(QWidget* picture8, ProgramFolder folder,
-                                   MessagePresenter* presenter, QObject* parent)
-    : QObject(parent), picture8_(picture8), presenter_(presenter), keeper_(std::move(folder)) {
+BookResultsPanel::BookResultsPanel(QWidget* picture8, ProgramFolder folder, Notifier* notifier,
+                                   QObject* parent)
+    : QObject(parent), picture8_(picture8), notifier_(notifier), keeper_(std::move(folder)) {
     // The panel's controls are the window's when it has them; otherwise
     // the panel is built here.
     list2_ = picture8_->findChild<QListWidget*>(QStringLiteral("List2"));
@@ -98,7 +99,7 @@ void BookResultsPanel::Command17_3_Click() {
 }
 
 void BookResultsPanel::save() {
-    if (keeper_.save() == ResultsKeeper::SaveOutcome::Failed && presenter_)
-        presenter_->showMessage(QString(), kResultsSaveFailedMessage,
-                                MessagePresenter::Icon::Information);
+    if (keeper_.save() == ResultsKeeper::SaveOutcome::Failed && notifier_)
+        notifier_->information(picture8_->window(), QCoreApplication::applicationName(),
+                               kResultsSaveFailedMessage);
 }

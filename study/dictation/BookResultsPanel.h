@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-class MessagePresenter;
+class Notifier;
 class QListWidget;
 class QPushButton;
 class QWidget;
@@ -17,9 +17,9 @@ class QWidget;
 class BookResultsPanel : public QObject {
     Q_OBJECT
 public:
-    // `presenter` tells the learner when the results cannot be written; it
+    // `notifier` tells the learner when the results cannot be written; it
     // may be null. Not owned.
-    BookResultsPanel(QWidget* picture8, ProgramFolder folder, MessagePresenter* presenter,
+    BookResultsPanel(QWidget* picture8, ProgramFolder folder, Notifier* notifier,
                      QObject* parent = nullptr);
 
     const ResultsKeeper& results() const { return keeper_; }
@@ -46,7 +46,7 @@ private:
     void build();
 
     QWidget* picture8_;
-    MessagePresenter* presenter_;
+    Notifier* notifier_;
     ResultsKeeper keeper_;
     QListWidget* list2_ = nullptr;
     QPushButton* command26_ = nullptr;

@@ -3,7 +3,7 @@
 #include "BookResultsPanel.h"
 #include "DictationProgress.h"
 #include "InterfaceSounds.h"
-#include "MessagePresenter.h"
+#include "Notifier.h"
 #include "WidgetAdoption.h"
 
 #include <QComboBox>
@@ -35,11 +35,11 @@ QLabel* makeLabel(const QString& text, const QString& name, QWidget* parent) {
 } // namespace
 
 DictationController::DictationController(const DictationWidgets& widgets, ProgramFolder folder,
-                                         InterfaceSounds* sounds, MessagePresenter* presenter,
+                                         InterfaceSounds* sounds, Notifier* notifier,
                                          DictationProgress* progress, BookResultsPanel* results,
                                          QObject* parent)
     : QObject(parent), w_(widgets), folder_(std::move(folder)), sounds_(sounds),
-      presenter_(presenter), progress_(progress), results_(results) {
+      notifier_(notifier), progress_(progress), results_(results) {
     auto frameOr = [this](QWidget* frame) {
         if (frame) return frame;
         if (!holder_) holder_ = new QWidget;
@@ -236,9 +236,12 @@ void DictationController::playSound(const QString& name) {
     if (sounds_) sounds_->play(folder_.interfaceSoundPath(name));
 }
 
+QWidget* DictationController::messageParent() const {
+    return w_.text2 ? w_.text2->window() : nullptr;
+}
+
 void DictationController::showResult(const QString& text) {
-    if (presenter_)
-        presenter_->showMessage(kResultTitle, text, MessagePresenter::Icon::Information);
+    if (notifier_) notifier_->information(messageParent(), kResultTitle, text);
 }
 
 void DictationController::Text2_KeyPress(int keyAscii) {
@@ -289,9 +292,7 @@ void DictationController::CheckTyping() {
     }
 
     if (studyMode() == 1) {
-        if (presenter_)
-            presenter_->showMessage(kFinishedTitle, kFinishedMessage,
-                                    MessagePresenter::Icon::Information);
+        if (notifier_) notifier_->information(messageParent(), kFinishedTitle, kFinishedMessage);
         return;
     }
     if (studyMode() != 8) return;
@@ -344,8 +345,7 @@ void DictationController::setPassMarkText(const QString& text) {
 void DictationController::Combo5_Change(const QString& text) {
     const auto corrected = correctedPassMark(text);
     if (!corrected) return;
-    if (presenter_)
-        presenter_->showMessage(QString(), kPassMarkTooLowMessage, MessagePresenter::Icon::None);
+    if (notifier_) notifier_->message(messageParent(), kPassMarkTooLowMessage);
     combo5_->setEditText(*corrected);
 }
 

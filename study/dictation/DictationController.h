@@ -10,7 +10,7 @@
 class BookResultsPanel;
 class DictationProgress;
 class InterfaceSounds;
-class MessagePresenter;
+class Notifier;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -51,11 +51,10 @@ class DictationController : public QObject {
     Q_OBJECT
 public:
     // progress and results are the dictation's own parts; sounds and the
-    // presenter may be null. None is owned.
+    // notifier may be null. None is owned.
     DictationController(const DictationWidgets& widgets, ProgramFolder folder,
-                        InterfaceSounds* sounds, MessagePresenter* presenter,
-                        DictationProgress* progress, BookResultsPanel* results,
-                        QObject* parent = nullptr);
+                        InterfaceSounds* sounds, Notifier* notifier, DictationProgress* progress,
+                        BookResultsPanel* results, QObject* parent = nullptr);
     ~DictationController() override;
 
     // The counters as their labels show them.
@@ -104,11 +103,13 @@ private:
     void selectTyped(int start, int length);
     void playSound(const QString& name);
     void showResult(const QString& text);
+    // The window the typing box sits in owns the messages.
+    QWidget* messageParent() const;
 
     DictationWidgets w_;
     ProgramFolder folder_;
     InterfaceSounds* sounds_;
-    MessagePresenter* presenter_;
+    Notifier* notifier_;
     DictationProgress* progress_;
     BookResultsPanel* results_;
     QWidget* holder_ = nullptr; // parent of the controls of missing frames

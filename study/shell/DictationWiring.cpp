@@ -9,7 +9,6 @@
 #include "Lesson.h"
 #include "LessonChooser.h"
 #include "LessonExporter.h"
-#include "Notifier.h"
 #include "SentencePlayback.h"
 #include "SentencePresenter.h"
 #include "StudyPanels.h"
@@ -20,7 +19,6 @@
 #include "WordStrip.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -38,18 +36,8 @@ constexpr int kPicture13Width = 4800, kPicture13Height = 1725;
 constexpr int kCommand35Left = 21495;
 } // namespace
 
-void DictationWiring::NotifierMessages::showMessage(const QString& title, const QString& text,
-                                                    Icon icon) {
-    if (!notifier_) return;
-    if (icon == Icon::None)
-        notifier_->message(parent_, text);
-    else
-        notifier_->information(parent_,
-                               title.isEmpty() ? QCoreApplication::applicationName() : title, text);
-}
-
 DictationWiring::DictationWiring(DictationParts parts, QObject* parent)
-    : QObject(parent), parts_(std::move(parts)), messages_(parts_.notifier, parts_.form) {
+    : QObject(parent), parts_(std::move(parts)) {
     StudyPanels* panels = parts_.panels;
     SentencePresenter* presenter = parts_.presenter;
 
@@ -81,7 +69,7 @@ DictationWiring::DictationWiring(DictationParts parts, QObject* parent)
         panel_->setUrlOpener([launcher](const QUrl& url) { launcher->openUrl(url); });
 
     progress_ = new DictationProgress(panels->Frame21, this);
-    results_ = new BookResultsPanel(panels->Picture8, parts_.folder, &messages_, this);
+    results_ = new BookResultsPanel(panels->Picture8, parts_.folder, parts_.notifier, this);
     // The panel's own close button is too small for the buttons' padding.
     if (auto* close = panels->Picture8->findChild<QPushButton*>(QStringLiteral("Command17_3")))
         close->setStyleSheet(QStringLiteral("QPushButton { padding: 0; }"));
@@ -98,8 +86,8 @@ DictationWiring::DictationWiring(DictationParts parts, QObject* parent)
     StudyState* state = parts_.state;
     w.studyMode = [state] { return state->StudyMode; };
     w.moreSentences = [presenter] { return presenter->SentenceNo() < presenter->SentenceCount(); };
-    controller_ = new DictationController(w, parts_.folder, parts_.sounds, &messages_, progress_,
-                                          results_, this);
+    controller_ = new DictationController(w, parts_.folder, parts_.sounds, parts_.notifier,
+                                          progress_, results_, this);
     exporter_ = new LessonExporter(parts_.form, this);
     // The export button lies beyond the design client's right edge; a window
     // stretched wider than the design keeps it that far beyond its own edge

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "MessagePresenter.h"
 #include "ProgramFolder.h"
 
 #include <QObject>
@@ -67,7 +66,6 @@ public:
     LessonExporter* exporter() const { return exporter_; }
     // Null until the dictionary text has been handed over.
     const Dictionary* dictionary() const { return dictionary_.get(); }
-    MessagePresenter* messages() { return &messages_; }
 
 public slots:
     // DictionaryText has been read: the index is built in the background.
@@ -79,25 +77,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The dictation's messages go through the window's notifier, which the
-    // tests answer.
-    class NotifierMessages : public MessagePresenter {
-    public:
-        NotifierMessages(Notifier* notifier, QWidget* parent)
-            : notifier_(notifier), parent_(parent) {}
-        void showMessage(const QString& title, const QString& text, Icon icon) override;
-
-    private:
-        Notifier* notifier_;
-        QWidget* parent_;
-    };
-
     void ensureDictionary();
     void syncBook(bool chosen);
     void updateExport();
 
     DictationParts parts_;
-    NotifierMessages messages_;
     std::unique_ptr<Dictionary> dictionary_;
     QFrame* picture13_ = nullptr;
     WordPlayer* wordPlayer_ = nullptr;

@@ -4,7 +4,7 @@
 #include "FakeAudioEngine.h"
 #include "InterfaceSounds.h"
 #include "LessonExporter.h"
-#include "MessagePresenter.h"
+#include "Notifier.h"
 #include "QtPrinters.h"
 #include "TextFileStore.h"
 #include "Twips.h"
@@ -31,14 +31,21 @@ const QString star = QString(QChar(0x2605));
 
 // Answers every message at once, remembering it; `onShow` runs while the
 // message is "open", before it is closed.
-struct AnsweringPresenter : MessagePresenter {
+struct AnsweringNotifier : Notifier {
+    enum class Icon { None, Information };
     struct Shown {
         QString title, text;
         Icon icon;
     };
     QList<Shown> shown;
     std::function<void()> onShow;
-    void showMessage(const QString& title, const QString& text, Icon icon) override {
+    void information(QWidget*, const QString& title, const QString& text) override {
+        record(title, text, Icon::Information);
+    }
+    void message(QWidget*, const QString& text) override { record(QString(), text, Icon::None); }
+
+private:
+    void record(const QString& title, const QString& text, Icon icon) {
         shown << Shown{title, text, icon};
         if (onShow) onShow();
     }
@@ -67,9 +74,9 @@ struct DictationWindow {
     QWidget* picture12 = new QWidget(&window);
     FakeAudioEngine soundEngine;
     InterfaceSounds sounds{&soundEngine};
-    AnsweringPresenter presenter;
+    AnsweringNotifier notifier;
     DictationProgress progress{frame21};
-    BookResultsPanel results{picture8, ProgramFolder(dir.path()), &presenter};
+    BookResultsPanel results{picture8, ProgramFolder(dir.path()), &notifier};
     std::unique_ptr<DictationController> dictation;
     WordStrip strip{picture12};
 
@@ -90,7 +97,7 @@ struct DictationWindow {
         }
         dictation = std::make_unique<DictationController>(
             DictationWidgets{text2, label1, label39, frame11, frame12, frame13},
-            ProgramFolder(dir.path()), &sounds, &presenter, &progress, &results);
+            ProgramFolder(dir.path()), &sounds, &notifier, &progress, &results);
         // The window's side: NextSentence presents and (in dictation) plays.
         QObject::connect(dictation.get(), &DictationController::nextSentenceRequested,
                          [this] { present(current + 1, true); });
@@ -150,7 +157,7 @@ TEST(Dictation, WrongEntrySelectsFirstWrongLetterAndCosts) {
               QStringList({"open:" + w.dir.path() + "/SETTING/Sound/wrong.wav", "play"}));
     EXPECT_EQ(w.dictation->counters().ErrorCount, "1");
     EXPECT_EQ(w.dictation->counters().SentenceScore, "90");
-    EXPECT_TRUE(w.presenter.shown.isEmpty());
+    EXPECT_TRUE(w.notifier.shown.isEmpty());
     EXPECT_EQ(w.current, 0);
 }
 
@@ -201,10 +208,10 @@ TEST(Dictation, ScoringAgainstThePassMark) {
         w.plays = 0;
         w.type("hello world");
         w.enter();
-        ASSERT_EQ(w.presenter.shown.size(), 1);
-        const auto& m = w.presenter.shown[0];
+        ASSERT_EQ(w.notifier.shown.size(), 1);
+        const auto& m = w.notifier.shown[0];
         EXPECT_EQ(m.title, QStringLiteral("本句成绩"));
-        EXPECT_EQ(m.icon, MessagePresenter::Icon::Information);
+        EXPECT_EQ(m.icon, AnsweringNotifier::Icon::Information);
         EXPECT_TRUE(m.text.endsWith(kScoringRule));
         if (r.passes) {
             EXPECT_EQ(m.text, passMessage(r.score));
@@ -226,7 +233,7 @@ TEST(Dictation, ScoringAgainstThePassMark) {
 TEST(Dictation, NextStepWaitsForTheMessage) {
     DictationWindow w;
     int sentenceWhileOpen = -1;
-    w.presenter.onShow = [&] { sentenceWhileOpen = w.current; };
+    w.notifier.onShow = [&] { sentenceWhileOpen = w.current; };
     w.type("Hello, world");
     w.enter();
     EXPECT_EQ(sentenceWhileOpen, 0);
@@ -236,7 +243,7 @@ TEST(Dictation, NextStepWaitsForTheMessage) {
 TEST(Dictation, CompleteLessonStarsTheResultsFile) {
     DictationWindow w;
     QStringList doneWhileOpen;
-    w.presenter.onShow = [&] {
+    w.notifier.onShow = [&] {
         doneWhileOpen << QString::number(w.progress.done()) + "/" + w.progress.totalLabel()->text();
     };
     w.type("hello world");
@@ -251,10 +258,10 @@ TEST(Dictation, CompleteLessonStarsTheResultsFile) {
     w.type("Im fine thanks");
     w.enter();
 
-    ASSERT_EQ(w.presenter.shown.size(), 3);
-    EXPECT_EQ(w.presenter.shown[0].text, passMessage("100"));
-    EXPECT_EQ(w.presenter.shown[1].text, passMessage("90"));
-    EXPECT_EQ(w.presenter.shown[2].text, lessonPassedMessage("100"));
+    ASSERT_EQ(w.notifier.shown.size(), 3);
+    EXPECT_EQ(w.notifier.shown[0].text, passMessage("100"));
+    EXPECT_EQ(w.notifier.shown[1].text, passMessage("90"));
+    EXPECT_EQ(w.notifier.shown[2].text, lessonPassedMessage("100"));
     // The count reaches the total before the last message.
     EXPECT_EQ(doneWhileOpen, QStringList({"0/3", "1/3", "3/3"}));
     EXPECT_EQ(w.progress.done(), 3);
@@ -274,7 +281,7 @@ TEST(Dictation, CompleteLessonStarsTheResultsFile) {
     // Once complete, the last sentence counts no more.
     w.type("Im fine thanks");
     w.enter();
-    EXPECT_EQ(w.presenter.shown.size(), 3);
+    EXPECT_EQ(w.notifier.shown.size(), 3);
     EXPECT_EQ(w.progress.done(), 3);
 }
 
@@ -292,8 +299,8 @@ TEST(Dictation, LastSentenceFailStillRedoes) {
         w.dictation->Command23_Click();
     w.type("yes");
     w.enter();
-    ASSERT_EQ(w.presenter.shown.size(), 1);
-    EXPECT_EQ(w.presenter.shown[0].text, failMessage("0"));
+    ASSERT_EQ(w.notifier.shown.size(), 1);
+    EXPECT_EQ(w.notifier.shown[0].text, failMessage("0"));
     EXPECT_EQ(w.progress.done(), 0);
     EXPECT_FALSE(QFile::exists(w.resultsFile()));
 }
@@ -339,14 +346,14 @@ TEST(Dictation, SentenceStudyIsPlainTyping) {
     EXPECT_EQ(w.text2->selectedText(), "l"); // ‘wol’ against ‘wor’
     w.text2->setText("hello world");
     w.enter();
-    EXPECT_TRUE(w.presenter.shown.isEmpty());
+    EXPECT_TRUE(w.notifier.shown.isEmpty());
     EXPECT_EQ(w.current, 1);
     w.present(2, false);
     w.type("I'm fine, thanks.");
     w.enter();
-    ASSERT_EQ(w.presenter.shown.size(), 1);
-    EXPECT_EQ(w.presenter.shown[0].title, QStringLiteral("提示"));
-    EXPECT_EQ(w.presenter.shown[0].text, QStringLiteral("已完成！"));
+    ASSERT_EQ(w.notifier.shown.size(), 1);
+    EXPECT_EQ(w.notifier.shown[0].title, QStringLiteral("提示"));
+    EXPECT_EQ(w.notifier.shown[0].text, QStringLiteral("已完成！"));
     EXPECT_EQ(w.progress.done(), 0);
 }
 
@@ -355,10 +362,10 @@ TEST(Dictation, PlainTextTypingBoxSwallowsEnter) {
     QWidget window;
     auto* text2 = new QPlainTextEdit(&window);
     auto* label1 = new QLabel("Hello world!", &window);
-    AnsweringPresenter presenter;
+    AnsweringNotifier notifier;
     DictationProgress progress(nullptr);
     DictationController c({text2, label1, nullptr, nullptr, nullptr, nullptr},
-                          ProgramFolder(dir.path()), nullptr, &presenter, &progress, nullptr);
+                          ProgramFolder(dir.path()), nullptr, &notifier, &progress, nullptr);
     c.setStudyMode(8);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -381,35 +388,35 @@ TEST(Dictation, PassMarkCorrections) {
         int messages;
     } rows[] = {{"", "60", 1}, {"40", "60", 1}, {"abc", "60", 1}, {"80", "80", 0}, {"60", "60", 0}};
     for (const Row& r : rows) {
-        w.presenter.shown.clear();
+        w.notifier.shown.clear();
         w.dictation->setPassMarkText(r.restored);
         EXPECT_EQ(combo->currentText(), r.after) << r.restored.toStdString();
-        ASSERT_EQ(w.presenter.shown.size(), r.messages) << r.restored.toStdString();
+        ASSERT_EQ(w.notifier.shown.size(), r.messages) << r.restored.toStdString();
         if (r.messages) {
-            EXPECT_EQ(w.presenter.shown[0].text, QStringLiteral("最低值不能低于60分！"));
-            EXPECT_EQ(w.presenter.shown[0].icon, MessagePresenter::Icon::None);
+            EXPECT_EQ(w.notifier.shown[0].text, QStringLiteral("最低值不能低于60分！"));
+            EXPECT_EQ(w.notifier.shown[0].icon, AnsweringNotifier::Icon::None);
         }
     }
     // Typing ‘5’ into the box.
-    w.presenter.shown.clear();
+    w.notifier.shown.clear();
     combo->lineEdit()->selectAll();
     QTest::keyClicks(combo->lineEdit(), "5");
     EXPECT_EQ(combo->currentText(), "60");
-    EXPECT_EQ(w.presenter.shown.size(), 1);
+    EXPECT_EQ(w.notifier.shown.size(), 1);
     // Choosing "70", then changing its last digit to ‘5’.
-    w.presenter.shown.clear();
+    w.notifier.shown.clear();
     combo->setCurrentIndex(1);
     combo->lineEdit()->setSelection(1, 1);
     QTest::keyClicks(combo->lineEdit(), "5");
     EXPECT_EQ(combo->currentText(), "75");
-    EXPECT_TRUE(w.presenter.shown.isEmpty());
+    EXPECT_TRUE(w.notifier.shown.isEmpty());
 }
 
 TEST(Results, ClearShowsAndWritesAndCloseHides) {
     QTemporaryDir dir;
     QWidget picture8;
-    AnsweringPresenter presenter;
-    BookResultsPanel panel(&picture8, ProgramFolder(dir.path()), &presenter);
+    AnsweringNotifier notifier;
+    BookResultsPanel panel(&picture8, ProgramFolder(dir.path()), &notifier);
     panel.setBook("Book", "^" + star + "A^" + hollow + "B^" + star + "C^");
     QSignalSpy focus(&panel, &BookResultsPanel::focusTypingBoxRequested);
     panel.Command26_Click();
@@ -424,7 +431,7 @@ TEST(Results, ClearShowsAndWritesAndCloseHides) {
     panel.Command17_3_Click();
     EXPECT_TRUE(picture8.isHidden());
     EXPECT_GE(focus.count(), 3);
-    EXPECT_TRUE(presenter.shown.isEmpty());
+    EXPECT_TRUE(notifier.shown.isEmpty());
 }
 
 TEST(Results, FailedSaveToldOnceStarsKept) {
@@ -434,13 +441,13 @@ TEST(Results, FailedSaveToldOnceStarsKept) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QWidget picture8;
-    AnsweringPresenter presenter;
-    BookResultsPanel panel(&picture8, ProgramFolder(dir.path()), &presenter);
+    AnsweringNotifier notifier;
+    BookResultsPanel panel(&picture8, ProgramFolder(dir.path()), &notifier);
     panel.setBook("Book", "^" + hollow + "A^" + hollow + "B^");
     panel.MarkLessonPassed("A");
     panel.MarkLessonPassed("B");
-    ASSERT_EQ(presenter.shown.size(), 1);
-    EXPECT_EQ(presenter.shown[0].text, kResultsSaveFailedMessage);
+    ASSERT_EQ(notifier.shown.size(), 1);
+    EXPECT_EQ(notifier.shown[0].text, kResultsSaveFailedMessage);
     EXPECT_EQ(panel.list()->item(0)->text(), star + "A");
     ASSERT_TRUE(QFile::remove(dir.path() + "/SETTING/Results"));
     panel.Command27_Click();
@@ -501,11 +508,11 @@ TEST(Dictation, UsesTheWindowsOwnControls) {
     list1->addItems({"K", "L"});
     list1->setCurrentRow(1);
 
-    AnsweringPresenter presenter;
+    AnsweringNotifier notifier;
     DictationProgress progress(frame21);
-    BookResultsPanel results(picture8, ProgramFolder(dir.path()), &presenter);
+    BookResultsPanel results(picture8, ProgramFolder(dir.path()), &notifier);
     DictationController c({text2, label1, nullptr, frame11, frame12, frame13, command1, list1},
-                          ProgramFolder(dir.path()), nullptr, &presenter, &progress, &results);
+                          ProgramFolder(dir.path()), nullptr, &notifier, &progress, &results);
     EXPECT_EQ(frame11->findChildren<QPushButton*>().size(), 5);
     EXPECT_EQ(frame12->findChildren<QLabel*>().size(), 4);
     EXPECT_EQ(frame13->findChildren<QComboBox*>().size(), 1);
