@@ -12,6 +12,8 @@
 #include <QMediaDevices>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qint64 kFragmentUSecs = 20'000;
@@ -55,8 +57,15 @@ public:
         return true;
     }
 
-    qint64 elapsedUSecs() const override {
-        return clock_.isValid() ? clock_.nsecsElapsed() / 1000 : -1;
+    qint64 capturedUSecs() const override {
+        if (!input_ || !clock_.isValid()) return -1;
+        const qint64 wall = clock_.nsecsElapsed() / 1000;
+        // The stream's own clock counts what the device captured, and not
+        // the time it took to get going: a take whose start the device missed
+        // is not padded with what followed the press. A backend that keeps
+        // no such clock reports 0, and the wall clock stands in.
+        const qint64 device = input_->processedUSecs();
+        return device > 0 ? std::min(device, wall) : wall;
     }
 
     QByteArray readAll() override {
@@ -157,8 +166,8 @@ void VoiceRecorder::stop() {
         tailTicks_ = 0;
         // What the learner said up to this press is still partly in the
         // sound server's and Qt's buffers; the device keeps running until as
-        // much audio as the press lasted has come in.
-        const qint64 usecs = source_ ? source_->elapsedUSecs() : -1;
+        // much as it had captured by the press has come in.
+        const qint64 usecs = source_ ? source_->capturedUSecs() : -1;
         wantedBytes_ = -1;
         if (usecs >= 0) wantedBytes_ = usecs * rate_ / 1'000'000 * channels_ * 2;
         if (source_) pcm_ += source_->readAll();

@@ -19,12 +19,13 @@ public:
     virtual void stop() = 0;          // stop capturing; readAll() still drains
     virtual int sampleRate() const = 0;
     virtual int channels() const = 0; // 16-bit signed samples
-    // Wall-clock time since start(), or -1 when the source cannot tell. A
-    // live device hands its audio over late (the sound server and Qt buffer
-    // it), so what has arrived when the learner stops falls short of what he
-    // said; this is how much there is to wait for. A source without a clock
-    // is taken to have handed over everything by stop().
-    virtual qint64 elapsedUSecs() const { return -1; }
+    // How much audio the device has captured since start(), handed over by
+    // readAll() or not, or -1 when the source cannot tell. A live device
+    // hands its audio over late (the sound server and Qt buffer it), so what
+    // has arrived when the learner stops falls short of what he said; this
+    // is how much there is to wait for. A source that cannot tell is taken to
+    // have handed over everything by stop().
+    virtual qint64 capturedUSecs() const { return -1; }
 };
 
 // The default microphone through Qt Multimedia; available() is false when
@@ -36,8 +37,8 @@ std::unique_ptr<VoiceSource> createMicrophoneSource(QObject* parent = nullptr);
 // playback has ended.
 //
 // Stopping a recording does not close the device at once: the device is read
-// on until the take is as long as the press was (or kMaxTailMs have passed),
-// and only then is the file written. A play() asked for meanwhile starts once
+// on until the take holds all it had captured by the press (or kMaxTailMs
+// have passed), and only then is the file written. A play() asked for meanwhile starts once
 // the file is written; a record() ends the unfinished take with what it has.
 class VoiceRecorder : public QObject {
     Q_OBJECT
@@ -93,7 +94,7 @@ private:
     QByteArray pcm_;
     int rate_ = 0;
     int channels_ = 0;
-    qint64 wantedBytes_ = -1; // the take's length by the wall clock; -1 unknown
+    qint64 wantedBytes_ = -1; // what was captured by the press; -1 unknown
     int tailTicks_ = 0;
     class QTimer* pullTimer_ = nullptr;
 };

@@ -21,7 +21,7 @@ public:
     bool capturing = false;
     QByteArray pending;
     QByteArray afterStop; // what the device still held when stopped
-    qint64 elapsed = -1;  // wall-clock time since start; -1: no clock
+    qint64 captured = -1; // what the device has captured; -1: cannot tell
     int stops = 0;
 
     bool available() const override { return present; }
@@ -34,7 +34,7 @@ public:
     }
     int sampleRate() const override { return kRate; }
     int channels() const override { return 1; }
-    qint64 elapsedUSecs() const override { return elapsed; }
+    qint64 capturedUSecs() const override { return captured; }
 };
 
 // A ramp that wraps around: each sample tells where it was in the take.
@@ -131,7 +131,7 @@ TEST_F(VoiceRecorderTest, TheTailArrivingAfterStopIsKept) {
     int saved = 0;
     QObject::connect(&recorder, &VoiceRecorder::saved, [&](bool ok) { saved += ok; });
     recorder.record();
-    source.elapsed = 2'000'000;
+    source.captured = 2'000'000;
     source.pending = samples(ms(1600), 0);
     recorder.stop();
     EXPECT_FALSE(recorder.isRecording());
@@ -159,7 +159,7 @@ TEST_F(VoiceRecorderTest, TheTailArrivingAfterStopIsKept) {
 TEST_F(VoiceRecorderTest, TheTailIsWaitedForABoundedTime) {
     VoiceRecorder recorder(&source, &engine, wav());
     recorder.record();
-    source.elapsed = 2'000'000;
+    source.captured = 2'000'000;
     source.pending = samples(ms(1000), 0);
     recorder.stop();
     const int ticks = VoiceRecorder::kMaxTailMs / VoiceRecorder::kPullIntervalMs;
@@ -186,7 +186,7 @@ TEST_F(VoiceRecorderTest, RequestsWhileFinishing) {
     int done = 0;
     QObject::connect(&recorder, &VoiceRecorder::done, [&] { ++done; });
     recorder.record();
-    source.elapsed = 1'000'000;
+    source.captured = 1'000'000;
     source.pending = samples(ms(700), 0);
     recorder.play(); // stops the recording and asks to hear it
     EXPECT_TRUE(recorder.isFinishing());
@@ -231,7 +231,7 @@ TEST_F(VoiceRecorderTest, AnUnfinishedTakeIsWrittenOnDestruction) {
     {
         VoiceRecorder recorder(&source, &engine, wav());
         recorder.record();
-        source.elapsed = 1'000'000;
+        source.captured = 1'000'000;
         source.pending = samples(ms(600), 0);
         recorder.play(); // waits for the file, which comes too late for it
         source.afterStop = samples(ms(100), 3);
@@ -244,7 +244,7 @@ TEST_F(VoiceRecorderTest, AnUnfinishedTakeIsWrittenOnDestruction) {
     {
         VoiceRecorder recorder(gone.get(), &engine, wav());
         recorder.record();
-        gone->elapsed = 1'000'000;
+        gone->captured = 1'000'000;
         gone->pending = samples(ms(300), 9);
         recorder.stop();
         gone.reset();
