@@ -1,43 +1,24 @@
 #include "AudioCoding.h"
 
+#include "WavFile.h"
+
 #include <lame/lame.h>
 
 #include <QtEndian>
 #include <algorithm>
 #include <memory>
 
-namespace {
-void appendLe32(QByteArray& out, quint32 v) {
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
-void appendLe16(QByteArray& out, quint16 v) {
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-} // namespace
-
 QByteArray encodeWav(const Samples& samples, int sampleRate) {
-    const quint32 dataBytes = quint32(samples.size() * 2);
-    QByteArray out;
-    out.reserve(int(44 + dataBytes));
-    out.append("RIFF");
-    appendLe32(out, 36 + dataBytes);
-    out.append("WAVEfmt ");
-    appendLe32(out, 16);
-    appendLe16(out, 1); // PCM
-    appendLe16(out, 1); // mono
-    appendLe32(out, quint32(sampleRate));
-    appendLe32(out, quint32(sampleRate) * 2);
-    appendLe16(out, 2);
-    appendLe16(out, 16);
-    out.append("data");
-    appendLe32(out, dataBytes);
-    for (int16_t s : samples)
-        appendLe16(out, quint16(s));
-    return out;
+    WavFile::Pcm pcm;
+    pcm.sampleRate = sampleRate;
+    pcm.channels = 1;
+    pcm.samples.reserve(qsizetype(samples.size() * 2));
+    for (int16_t s : samples) {
+        char b[2];
+        qToLittleEndian(quint16(s), b);
+        pcm.samples.append(b, 2);
+    }
+    return WavFile::encode(pcm);
 }
 
 QByteArray encodeMp3(const Samples& samples, int sampleRate, int kbps) {

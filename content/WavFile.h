@@ -4,7 +4,8 @@
 #include <QString>
 #include <optional>
 
-// 16-bit PCM WAVE files, the format of the learner's recording.
+// 16-bit PCM WAVE files: the learner's recording, word recordings and the
+// interface sounds.
 namespace WavFile {
 
 struct Pcm {
