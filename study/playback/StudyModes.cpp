@@ -134,24 +134,24 @@ void StudyModes::buildContentFrame(QWidget* form) {
 
 void StudyModes::buildTabs(QWidget* form) {
     for (int p = 0; p < 8; ++p) {
-        const TabSpec& spec = kTabs[p];
+        const TabSpec& tabSpec = kTabs[p];
         const int left = kTabLeft + p * kTabStep;
         auto* picture =
             Ui::label(form, Ui::arrayName("Image1", p), {}, left + 165, kTabTop + 60, 570, 510);
         picture->setAlignment(Qt::AlignCenter);
         picture->setPixmap(Pictures::tabPicture(p, QSize(px(510), px(510))));
         auto* caption =
-            Ui::label(form, Ui::arrayName("Label7", spec.captionIndex),
-                      QString::fromUtf8(spec.caption), left, kTabTop + 580, kTabWidth, 240);
+            Ui::label(form, Ui::arrayName("Label7", tabSpec.captionIndex),
+                      QString::fromUtf8(tabSpec.caption), left, kTabTop + 580, kTabWidth, 240);
         caption->setAlignment(Qt::AlignCenter);
         caption->setProperty("role", "tabCaption");
         auto* area = new ClickLabel(form);
-        area->setObjectName(Ui::arrayName("Label14", spec.k));
+        area->setObjectName(Ui::arrayName("Label14", tabSpec.k));
         area->setCursor(Qt::PointingHandCursor);
-        area->setToolTip(QString::fromUtf8(spec.caption));
+        area->setToolTip(QString::fromUtf8(tabSpec.caption));
         Ui::place(area, left, kTabTop, kTabWidth, kTabHeight);
-        tabs_[spec.k] = area;
-        const int k = spec.k;
+        tabs_[tabSpec.k] = area;
+        const int k = tabSpec.k;
         connect(area, &ClickLabel::released, this, [this, k](Qt::MouseButton b) {
             if (b == Qt::LeftButton) Label14_MouseUp(k);
         });
