@@ -240,6 +240,15 @@ QWidget* DictationController::messageParent() const {
     return w_.text2 ? w_.text2->window() : nullptr;
 }
 
+std::optional<QString> DictationController::scorePassedSentence() {
+    const SentenceVerdict verdict = judgeSentence(label30_->text(), passMark());
+    label30_->setText(verdict.score);
+    if (verdict.passed) return verdict.score;
+    showResult(failMessage(verdict.score));
+    Command25_Click();
+    return std::nullopt;
+}
+
 void DictationController::showResult(const QString& text) {
     if (notifier_) notifier_->information(messageParent(), kResultTitle, text);
 }
@@ -278,14 +287,9 @@ void DictationController::CheckTyping() {
             return;
         }
         if (studyMode() != 8) return;
-        const SentenceVerdict verdict = judgeSentence(label30_->text(), passMark());
-        label30_->setText(verdict.score);
-        if (!verdict.passed) {
-            showResult(failMessage(verdict.score));
-            Command25_Click();
-            return;
-        }
-        showResult(passMessage(verdict.score));
+        const std::optional<QString> score = scorePassedSentence();
+        if (!score) return;
+        showResult(passMessage(*score));
         emit nextSentenceRequested();
         if (progress_) progress_->MarkSentencePassed();
         return;
@@ -298,15 +302,10 @@ void DictationController::CheckTyping() {
     if (studyMode() != 8) return;
     // Once the lesson is complete, its last sentence counts no more.
     if (!progress_ || progress_->sentenceCount() <= progress_->done()) return;
-    const SentenceVerdict verdict = judgeSentence(label30_->text(), passMark());
-    label30_->setText(verdict.score);
-    if (!verdict.passed) {
-        showResult(failMessage(verdict.score));
-        Command25_Click();
-        return;
-    }
+    const std::optional<QString> score = scorePassedSentence();
+    if (!score) return;
     progress_->MarkSentencePassed();
-    showResult(lessonPassedMessage(verdict.score));
+    showResult(lessonPassedMessage(*score));
     if (results_) results_->MarkLessonPassed(lessonTitle());
 }
 

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class BookResultsPanel;
 class DictationProgress;
@@ -102,6 +103,9 @@ private:
     void clearTyped();
     void selectTyped(int start, int length);
     void playSound(const QString& name);
+    // Scores the sentence against the pass mark. A fail is shown and the
+    // sentence is redone; a pass gives the score for the caller's message.
+    std::optional<QString> scorePassedSentence();
     void showResult(const QString& text);
     // The window the typing box sits in owns the messages.
     QWidget* messageParent() const;
